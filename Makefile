@@ -1,0 +1,35 @@
+# The two commands of the README:
+#   make run   installs what is missing, builds, starts the player
+#   make test  installs what is missing, builds, runs the whole suite
+.PHONY: run test deps configure build bench clean
+
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(filter true,$(CI)),-DVEXO_WERROR=ON)
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run-player $(BUILD)/bin/vexo
+
+test: build
+	@scripts/with-test-services ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+ifeq ($(CI),true)
+	@test -f $(BUILD_ASAN)/build.ninja || cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DVEXO_SANITIZE=ON -DVEXO_BENCH=OFF
+	@cmake --build $(BUILD_ASAN) -j $(JOBS)
+	@scripts/with-test-services scripts/sanitized ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+endif
+
+bench: build
+	@scripts/with-test-services bench/run-all $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN)

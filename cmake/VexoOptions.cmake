@@ -1,0 +1,37 @@
+# One interface target carries the language level, the warnings and the strict
+# Qt defines; every Vexo target links it.
+add_library(vexo_options INTERFACE)
+target_compile_features(vexo_options INTERFACE cxx_std_20)
+target_compile_options(vexo_options INTERFACE -Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
+target_compile_definitions(vexo_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_URL_CAST_FROM_STRING QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_KEYWORDS)
+if(VEXO_WERROR)
+  target_compile_options(vexo_options INTERFACE -Werror)
+endif()
+if(VEXO_SANITIZE)
+  target_compile_options(vexo_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(vexo_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(VEXO_TSAN)
+  target_compile_options(vexo_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+  target_link_options(vexo_options INTERFACE -fsanitize=thread)
+endif()
+
+# vexo_test(<name> SOURCES ... LIBS ...): one GoogleTest executable per
+# subsystem, its cases discovered by ctest.
+include(GoogleTest)
+function(vexo_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE vexo_options GTest::gtest GTest::gmock GTest::gtest_main ${T_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  gtest_discover_tests(${name}
+      DISCOVERY_TIMEOUT 60
+      PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
+                 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VEXO_TEST=1")
+endfunction()
