@@ -1,0 +1,17 @@
+#pragma once
+// The pictures built into the program, as the image files themselves.
+#include <iterator>
+
+#include "platform/text.h"
+
+namespace vexo::assets {
+
+// The window's background picture: a baseline JPEG, 1600 x 900.
+const ByteSet& BackgroundPicture();
+// The picture box's default picture: an icon file, one 128 x 128 image at 32 bpp.
+const ByteSet& DefaultSingerPicture();
+// The search button's two pictures: icon files, one 24 x 24 image at 32 bpp each.
+const ByteSet& SearchButtonPicture1();
+const ByteSet& SearchButtonPicture2();
+
+}  // namespace vexo::assets

@@ -1,0 +1,15 @@
+// The player: start-up, then window events until the program ends through
+// the close confirmation.
+#include <QApplication>
+
+#include "app/exit_routine.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  auto window = vexo::StartPlayer();
+  int status = QApplication::exec();
+  vexo::ExitProgram(status);
+}

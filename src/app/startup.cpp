@@ -1,0 +1,39 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include "app/event_table.h"
+#include "app/exit_routine.h"
+#include "app/global_state.h"
+#include "app/main_window.h"
+
+namespace vexo {
+
+namespace {
+
+// The platform's default font: a 12-pixel CJK face, as the window's layout
+// was drawn for.
+constexpr int kDefaultFontPixels = 12;
+
+void SetDefaultFont() {
+  QFont font = QApplication::font();
+  font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
+                    QStringLiteral("Noto Sans CJK SC"), font.family()});
+  font.setPixelSize(kDefaultFontPixels);
+  QApplication::setFont(font);
+}
+
+}  // namespace
+
+std::unique_ptr<MainWindow> StartPlayer() {
+  SetDefaultFont();
+  CreateGlobals();
+  RegisterExitRoutine();
+  auto w = std::make_unique<MainWindow>();
+  WireEvents(*w);
+  w->window.ShowCentred();
+  return w;
+}
+
+}  // namespace vexo

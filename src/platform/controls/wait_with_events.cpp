@@ -1,0 +1,19 @@
+#include "platform/controls/wait_with_events.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace vexo {
+
+void WaitWithEvents(int ms) {
+  if (ms <= 0) return;
+  QEventLoop loop;
+  QTimer timer;
+  timer.setSingleShot(true);
+  timer.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+  timer.start(ms);
+  loop.exec();
+}
+
+}  // namespace vexo
