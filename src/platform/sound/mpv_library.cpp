@@ -1,0 +1,86 @@
+#include "platform/sound/mpv_library.h"
+
+#include <dlfcn.h>
+
+#include <clocale>
+#include <cstring>
+#include <future>
+#include <mutex>
+#include <thread>
+
+namespace vexo {
+namespace {
+
+// The file names tried, the versioned one first (the unversioned name exists
+// only where the development package is installed).
+constexpr const char* kLibraryNames[] = {"libmpv.so.2", "libmpv.so"};
+
+template <typename F>
+bool Resolve(void* library, const char* name, F* slot) {
+  *slot = reinterpret_cast<F>(dlsym(library, name));
+  return *slot != nullptr;
+}
+
+// Loads the library and resolves every function; the handle is never closed,
+// libmpv stays loaded for the whole run.
+MpvLibrary* LoadLibrary() {
+  void* library = nullptr;
+  for (const char* name : kLibraryNames) {
+    library = dlopen(name, RTLD_NOW | RTLD_LOCAL);
+    if (library != nullptr) break;
+  }
+  if (library == nullptr) return nullptr;
+  static MpvLibrary loaded;
+  MpvLibrary table;
+  bool complete = Resolve(library, "mpv_create", &table.create) &&
+                  Resolve(library, "mpv_initialize", &table.initialize) &&
+                  Resolve(library, "mpv_terminate_destroy", &table.terminate_destroy) &&
+                  Resolve(library, "mpv_set_option_string", &table.set_option_string) &&
+                  Resolve(library, "mpv_command", &table.command) &&
+                  Resolve(library, "mpv_set_property", &table.set_property) &&
+                  Resolve(library, "mpv_get_property", &table.get_property) &&
+                  Resolve(library, "mpv_get_property_string", &table.get_property_string) &&
+                  Resolve(library, "mpv_free", &table.free) &&
+                  Resolve(library, "mpv_wait_event", &table.wait_event) &&
+                  Resolve(library, "mpv_set_wakeup_callback", &table.set_wakeup_callback);
+  if (!complete) return nullptr;
+  loaded = table;
+  return &loaded;
+}
+
+std::once_flag g_started;
+std::shared_future<const MpvLibrary*> g_library;
+
+void StartLoad() {
+  std::call_once(g_started, [] {
+    std::packaged_task<const MpvLibrary*()> task(LoadLibrary);
+    g_library = task.get_future().share();
+    try {
+      std::thread(std::move(task)).detach();
+    } catch (const std::system_error&) {
+      // No thread to spare: load on the calling thread instead.
+      std::packaged_task<const MpvLibrary*()> inline_task(LoadLibrary);
+      g_library = inline_task.get_future().share();
+      inline_task();
+    }
+  });
+}
+
+}  // namespace
+
+void EnsureNumericLocale() {
+  const char* current = std::setlocale(LC_NUMERIC, nullptr);
+  if (current == nullptr || std::strcmp(current, "C") != 0) std::setlocale(LC_NUMERIC, "C");
+}
+
+void PreloadMediaLibrary() {
+  EnsureNumericLocale();
+  StartLoad();
+}
+
+const MpvLibrary* MediaLibrary() {
+  StartLoad();
+  return g_library.get();
+}
+
+}  // namespace vexo
