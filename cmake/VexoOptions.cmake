@@ -19,13 +19,19 @@ if(VEXO_TSAN)
   target_link_options(vexo_options INTERFACE -fsanitize=thread)
 endif()
 
-# vexo_test(<name> SOURCES ... LIBS ...): one GoogleTest executable per
-# subsystem, its cases discovered by ctest.
+# vexo_test(<name> [QT] SOURCES ... LIBS ...): one GoogleTest executable per
+# subsystem, its cases discovered by ctest. QT: the test main creates a
+# QApplication first (tests/support), for tests that drive real controls.
 include(GoogleTest)
 function(vexo_test name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE vexo_options GTest::gtest GTest::gmock GTest::gtest_main ${T_LIBS})
+  if(T_QT)
+    set(T_MAIN vexo_qt_test_main)
+  else()
+    set(T_MAIN GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE vexo_options GTest::gtest GTest::gmock ${T_MAIN} ${T_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
