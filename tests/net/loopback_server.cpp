@@ -1,0 +1,121 @@
+#include "loopback_server.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+
+namespace vexo::testing {
+
+LoopbackServer::LoopbackServer() {
+  server_.set_logger([this](const httplib::Request& req, const httplib::Response&) {
+    {
+      std::lock_guard lock(mutex_);
+      requests_.push_back({req.method, req.target, req.body, req.headers});
+    }
+    recorded_.notify_all();
+  });
+}
+
+LoopbackServer::~LoopbackServer() {
+  server_.stop();
+  if (thread_.joinable()) thread_.join();
+}
+
+void LoopbackServer::Start() {
+  // Bound and listening once this returns: connections queue until the
+  // accepting thread takes them.
+  port_ = server_.bind_to_any_port("127.0.0.1");
+  thread_ = std::thread([this] { server_.listen_after_bind(); });
+}
+
+std::string LoopbackServer::Url(const std::string& pathAndQuery) const {
+  return "http://127.0.0.1:" + std::to_string(port_) + pathAndQuery;
+}
+
+std::vector<RecordedRequest> LoopbackServer::Requests(std::size_t atLeast) const {
+  constexpr auto kDeadline = std::chrono::seconds(5);
+  std::unique_lock lock(mutex_);
+  recorded_.wait_for(lock, kDeadline, [&] { return requests_.size() >= atLeast; });
+  return requests_;
+}
+
+RawServer::RawServer(std::string response, bool silent)
+    : response_(std::move(response)), silent_(silent) {
+  listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  addr.sin_port = 0;
+  if (::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+      ::listen(listener_, 16) != 0) {
+    std::abort();
+  }
+  socklen_t len = sizeof addr;
+  ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len);
+  port_ = ntohs(addr.sin_port);
+  thread_ = std::thread([this] { Serve(); });
+}
+
+RawServer::~RawServer() {
+  stopping_ = true;
+  if (thread_.joinable()) thread_.join();
+  for (int fd : held_)
+    ::close(fd);
+  ::close(listener_);
+}
+
+std::string RawServer::Url(const std::string& pathAndQuery) const {
+  return "http://127.0.0.1:" + std::to_string(port_) + pathAndQuery;
+}
+
+std::string RawServer::FirstRequest() const {
+  std::lock_guard lock(mutex_);
+  return requests_.empty() ? std::string() : requests_.front();
+}
+
+void RawServer::Serve() {
+  constexpr int kPollMs = 50;  // how often the loop notices it should stop
+  while (!stopping_) {
+    pollfd pfd{listener_, POLLIN, 0};
+    if (::poll(&pfd, 1, kPollMs) <= 0) continue;
+    int fd = ::accept(listener_, nullptr, nullptr);
+    if (fd < 0) continue;
+    if (silent_) {
+      held_.push_back(fd);
+      continue;
+    }
+    std::string request;
+    char buf[4096];
+    std::size_t wanted = std::string::npos;
+    while (!stopping_ && request.size() < wanted) {
+      pollfd cfd{fd, POLLIN, 0};
+      if (::poll(&cfd, 1, kPollMs) <= 0) continue;
+      ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+      if (n <= 0) break;
+      request.append(buf, static_cast<std::size_t>(n));
+      std::size_t headEnd = request.find("\r\n\r\n");
+      if (headEnd != std::string::npos && wanted == std::string::npos) {
+        std::size_t length = 0;
+        std::size_t at = request.find("Content-Length: ");
+        if (at != std::string::npos && at < headEnd) {
+          length = std::strtoul(request.c_str() + at + 16, nullptr, 10);
+        }
+        wanted = headEnd + 4 + length;
+      }
+    }
+    {
+      std::lock_guard lock(mutex_);
+      requests_.push_back(request);
+    }
+    ::send(fd, response_.data(), response_.size(), MSG_NOSIGNAL);
+    ::shutdown(fd, SHUT_WR);
+    ::close(fd);
+  }
+}
+
+}  // namespace vexo::testing
