@@ -54,3 +54,28 @@ void AnswerNextMessageBox(QMessageBox::StandardButton button, SeenBox* seen) {
 }
 
 }  // namespace vexo::test
+
+namespace vexo::test {
+
+MessageBoxAnswerer::MessageBoxAnswerer() : poll_(new QTimer) {
+  poll_->setInterval(5);
+  QObject::connect(poll_, &QTimer::timeout, poll_, [this] {
+    QMessageBox* box = OpenMessageBox();
+    if (!box || box->property("vexo_answered").toBool()) return;
+    box->setProperty("vexo_answered", true);
+    texts_.append(box->text());
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    if (ok) {
+      ok->click();
+    } else {
+      box->reject();
+    }
+  });
+  poll_->start();
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+  delete poll_;
+}
+
+}  // namespace vexo::test

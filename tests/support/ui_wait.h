@@ -30,3 +30,20 @@ struct SeenBox {
 void AnswerNextMessageBox(QMessageBox::StandardButton button, SeenBox* seen = nullptr);
 
 }  // namespace vexo::test
+
+namespace vexo::test {
+
+// Answers every message box that shows while it lives, pressing OK (or the
+// only button), and keeps the texts in the order they came.
+class MessageBoxAnswerer {
+ public:
+  MessageBoxAnswerer();
+  ~MessageBoxAnswerer();
+  const QStringList& Texts() const { return texts_; }
+
+ private:
+  QStringList texts_;
+  class QTimer* poll_;
+};
+
+}  // namespace vexo::test
