@@ -1,0 +1,64 @@
+#include <benchmark/benchmark.h>
+#include <httplib.h>
+
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "net/http_request.h"
+
+namespace vexo::bench {
+namespace {
+
+constexpr std::size_t kBodyBytes = 10 * 1024 * 1024;
+
+// A loopback server handing out one 10 MB body, for the whole run.
+class BodyServer {
+ public:
+  BodyServer() : body_(kBodyBytes, 'v') {
+    server_.Get("/song.mp3", [this](const httplib::Request&, httplib::Response& res) {
+      res.set_content(body_, "audio/mpeg");
+    });
+    port_ = server_.bind_to_any_port("127.0.0.1");
+    thread_ = std::thread([this] { server_.listen_after_bind(); });
+  }
+  ~BodyServer() {
+    server_.stop();
+    thread_.join();
+  }
+  std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/song.mp3"; }
+
+ private:
+  std::string body_;
+  httplib::Server server_;
+  int port_ = 0;
+  std::thread thread_;
+};
+
+BodyServer& Server() {
+  static BodyServer server;
+  return server;
+}
+
+void BM_HttpRequestBytes_10MB(benchmark::State& state) {
+  const std::string url = Server().Url();
+  for (auto _ : state) {
+    ByteSet body = HttpRequestBytes(url);
+    if (body.size() != kBodyBytes) state.SkipWithError("short body");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kBodyBytes));
+}
+BENCHMARK(BM_HttpRequestBytes_10MB)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The curl tool fetching the same body, process start included.
+void BM_CurlTool_10MB(benchmark::State& state) {
+  const std::string command = "curl -s -o /dev/null '" + Server().Url() + "'";
+  for (auto _ : state) {
+    if (std::system(command.c_str()) != 0) state.SkipWithError("curl failed");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kBodyBytes));
+}
+BENCHMARK(BM_CurlTool_10MB)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace vexo::bench
