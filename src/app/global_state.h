@@ -3,10 +3,12 @@
 // released by the exit routine.
 #include <memory>
 
+#include "playback/player_view.h"
+
 namespace vexo {
 
 struct GlobalState {
-  // Filled in by the subsystems as they join the player.
+  PlaybackState playback;  // CurrentSongIndex, CurrentSongUrl
 };
 
 // The one instance; null before start-up and after the exit routine.

@@ -150,4 +150,9 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow() = default;
 
+PlayerView MainWindow::Player() {
+  return {按钮1,       透明标签1, 透明标签2,     透明标签3,     滑块条1,      时钟1,
+          超级列表框1, 媒体播放1, 菜单.单曲循环, 菜单.顺序播放, 菜单.随机播放};
+}
+
 }  // namespace vexo

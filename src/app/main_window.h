@@ -18,6 +18,8 @@
 #include "platform/controls/slider_bar.h"
 #include "platform/controls/timer.h"
 #include "platform/controls/window.h"
+#include "playback/media_play.h"
+#include "playback/player_view.h"
 
 namespace vexo {
 
@@ -90,7 +92,11 @@ class MainWindow {
   GroupBox& 分组框2;
   TransLabel& 透明标签4;
   Timer& 时钟2;
+  MediaPlay 媒体播放1;
   SongMenu 菜单;
+
+  // The controls play control works on.
+  PlayerView Player();
 };
 
 }  // namespace vexo

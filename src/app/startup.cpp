@@ -7,6 +7,8 @@
 #include "app/exit_routine.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
+#include "platform/sound/mci.h"
+#include "playback/start_thread.h"
 
 namespace vexo {
 
@@ -31,8 +33,15 @@ std::unique_ptr<MainWindow> StartPlayer() {
   CreateGlobals();
   RegisterExitRoutine();
   auto w = std::make_unique<MainWindow>();
+  PlaybackState& ps = Globals()->playback;
+  // The singer picture and lyrics workers: started with every song, they
+  // fetch nothing yet.
+  ps.startPictureWorker = [] { StartThread([] {}); };
+  ps.startLyricsWorker = [] { StartThread([] {}); };
   WireEvents(*w);
   w->window.ShowCentred();
+  // The media library loads in the background once the window is up.
+  PreloadMediaLibrary();
   return w;
 }
 

@@ -1,0 +1,63 @@
+#pragma once
+// Driving a program's windows on an X server the way a user would, for the
+// whole-program tests: finding windows, screenshots, the window manager's
+// close request, keys and clicks (through xdotool).
+#include <sys/types.h>
+
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct _XDisplay;  // Xlib's display
+
+namespace vexo::test {
+
+class X11Driver {
+ public:
+  X11Driver();  // connects to $DISPLAY
+  ~X11Driver();
+  bool Connected() const { return display_ != nullptr; }
+
+  struct TopWindow {
+    unsigned long id;
+    QRect geometry;
+  };
+  // The mapped top-level windows (children of the root), bottom to top.
+  std::vector<TopWindow> MappedWindows();
+  // Waits until a mapped window of this size exists; 0 when none came in time.
+  unsigned long WaitForWindow(int width, int height, int deadlineMs);
+  // Waits until a mapped window other than `except` exists.
+  unsigned long WaitForOtherWindow(unsigned long except, int deadlineMs);
+  bool IsMapped(unsigned long window);
+  // Polls `condition` until it holds or the deadline passes.
+  bool WaitFor(const std::function<bool()>& condition, int deadlineMs);
+
+  QImage Screenshot(unsigned long window);
+  // The WM_DELETE_WINDOW client message a window manager sends for Alt+F4.
+  void RequestClose(unsigned long window);
+  // Gives `window` the keyboard focus and types the key (an xdotool key name).
+  bool PressKey(unsigned long window, const std::string& key);
+  // Moves the pointer to (x, y) of the root and presses and releases the left button.
+  bool ClickAt(int x, int y);
+
+ private:
+  ::_XDisplay* display_;
+};
+
+// Runs a program in the background; the tests wait for it with a deadline.
+class ChildProcess {
+ public:
+  explicit ChildProcess(const std::string& path);
+  ~ChildProcess();  // kills the program when it still runs
+  pid_t Pid() const { return pid_; }
+  bool IsRunning();
+  // Waits until the program ended; false when it still ran at the deadline.
+  bool WaitForExit(int deadlineMs, int* status);
+
+ private:
+  pid_t pid_ = -1;
+};
+
+}  // namespace vexo::test
