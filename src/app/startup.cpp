@@ -7,6 +7,7 @@
 #include "app/exit_routine.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
+#include "app/startup_probe.h"
 #include "platform/sound/mci.h"
 #include "playback/start_thread.h"
 
@@ -39,6 +40,7 @@ std::unique_ptr<MainWindow> StartPlayer() {
   ps.startPictureWorker = [] { StartThread([] {}); };
   ps.startLyricsWorker = [] { StartThread([] {}); };
   WireEvents(*w);
+  InstallStartupProbe(w->window);
   w->window.ShowCentred();
   // The media library loads in the background once the window is up.
   PreloadMediaLibrary();
