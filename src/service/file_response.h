@@ -1,0 +1,17 @@
+#pragma once
+// Serving a library file over HTTP with Range support.
+#include <filesystem>
+
+#include <httplib.h>
+
+namespace vexo::service {
+
+// Answers `request` with `file`: 200 with the whole file, 206 with
+// Content-Range for one satisfiable range, 416 for a range past the end, 404
+// when the file cannot be opened. The file is read in chunks while it is sent.
+// Returns true when the answer carries the file from its first byte (a play
+// of a song starts there).
+bool ServeFile(const httplib::Request& request, httplib::Response& response,
+               const std::filesystem::path& file, const char* content_type);
+
+}  // namespace vexo::service

@@ -1,0 +1,179 @@
+#include "service/folder_scanner.h"
+
+#include <mpegfile.h>
+#include <tag.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <map>
+#include <set>
+#include <unordered_set>
+
+#include "service/service_constants.h"
+#include "service/utf8.h"
+
+namespace vexo::service {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::int64_t kIdRange = 2'000'000'000;
+constexpr std::string_view kNameSeparator = " - ";
+constexpr const char* kPictureExtensions[] = {".jpg", ".jpeg", ".png"};
+constexpr const char* kGenericPictureStem = "artist";
+
+bool HasMp3Extension(const fs::path& path) {
+  return FoldCase(path.extension().string()) == ".mp3";
+}
+
+std::vector<fs::path> FindMp3Files(const fs::path& folder, std::vector<std::string>& warnings,
+                                   const std::atomic<bool>* cancel) {
+  std::vector<fs::path> files;
+  std::error_code ec;
+  fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
+  if (ec) {
+    warnings.push_back("cannot read folder " + folder.string() + ": " + ec.message());
+    return files;
+  }
+  for (; it != fs::recursive_directory_iterator(); it.increment(ec)) {
+    if (ec) {
+      warnings.push_back("cannot read " + it->path().string() + ": " + ec.message());
+      break;
+    }
+    if (cancel && cancel->load()) break;
+    std::error_code type_ec;
+    if (it->is_regular_file(type_ec) && HasMp3Extension(it->path())) files.push_back(it->path());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string DateOf(const fs::path& file) {
+  std::error_code ec;
+  const auto written = fs::last_write_time(file, ec);
+  if (ec) return {};
+  const auto seconds =
+      std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::file_clock::to_sys(written));
+  const std::time_t t = std::chrono::system_clock::to_time_t(seconds);
+  std::tm tm{};
+  if (!gmtime_r(&t, &tm)) return {};
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &tm);
+  return text;
+}
+
+fs::path FirstExisting(const std::vector<fs::path>& candidates) {
+  for (const auto& candidate : candidates) {
+    std::error_code ec;
+    if (fs::is_regular_file(candidate, ec)) return candidate;
+  }
+  return {};
+}
+
+// Title and singer from the file name when the tags lack them.
+void NamesFromFileName(const fs::path& file, Song& song) {
+  const std::string sanitized = SanitizeUtf8(file.stem().string());
+  const std::string stem(TrimWhite(sanitized));
+  const auto separator = stem.find(kNameSeparator);
+  std::string singer;
+  std::string title = stem;
+  if (separator != std::string::npos) {
+    singer = std::string(TrimWhite(std::string_view(stem).substr(0, separator)));
+    title =
+        std::string(TrimWhite(std::string_view(stem).substr(separator + kNameSeparator.size())));
+  }
+  if (song.name.empty()) song.name = title.empty() ? stem : title;
+  if (song.singer.empty()) song.singer = singer.empty() ? std::string(kUnknownSinger) : singer;
+}
+
+bool ReadSong(const fs::path& file, Song& song, std::string& problem) {
+  TagLib::MPEG::File mpeg(file.c_str(), true, TagLib::AudioProperties::Fast);
+  const auto* properties = mpeg.isValid() ? mpeg.audioProperties() : nullptr;
+  if (!properties || properties->lengthInMilliseconds() <= 0 || properties->bitrate() <= 0) {
+    problem = "not a readable MP3 file";
+    return false;
+  }
+  song.duration_seconds = (properties->lengthInMilliseconds() + 500) / 1000;
+  song.bit_rate = properties->bitrate();
+  if (const auto* tag = mpeg.tag()) {
+    song.name = std::string(TrimWhite(SanitizeUtf8(tag->title().to8Bit(true))));
+    song.singer = std::string(TrimWhite(SanitizeUtf8(tag->artist().to8Bit(true))));
+    song.album = std::string(TrimWhite(SanitizeUtf8(tag->album().to8Bit(true))));
+    song.year = static_cast<int>(tag->year());
+  }
+  NamesFromFileName(file, song);
+  return true;
+}
+
+// A singer name that can stand as a file name in a folder.
+bool UsableAsFileName(std::string_view singer) {
+  return !singer.empty() && singer != "." && singer != ".." &&
+         singer.find('/') == std::string_view::npos && singer.find('\\') == std::string_view::npos;
+}
+
+fs::path PictureFor(const fs::path& dir, const std::string& singer) {
+  std::vector<fs::path> candidates;
+  if (UsableAsFileName(singer)) {
+    for (const char* ext : kPictureExtensions)
+      candidates.push_back(dir / (singer + ext));
+  }
+  for (const char* ext : kPictureExtensions) {
+    candidates.push_back(dir / (std::string(kGenericPictureStem) + ext));
+  }
+  return FirstExisting(candidates);
+}
+
+}  // namespace
+
+std::int64_t SongIdForPath(const fs::path& relative) {
+  // FNV-1a over the path's generic form.
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const unsigned char c : relative.generic_string()) {
+    hash ^= c;
+    hash *= 1099511628211ull;
+  }
+  return static_cast<std::int64_t>(hash % kIdRange) + 1;
+}
+
+LibraryContents ScanMusicFolder(const fs::path& folder, std::vector<std::string>& warnings,
+                                const std::atomic<bool>* cancel) {
+  LibraryContents contents;
+  std::set<std::int64_t> used_ids;
+  std::map<std::string, fs::path> pictures;  // folded singer -> file
+  std::set<std::pair<fs::path, std::string>> looked_up;
+
+  for (const auto& file : FindMp3Files(folder, warnings, cancel)) {
+    if (cancel && cancel->load()) break;
+    Song song;
+    std::string problem;
+    if (!ReadSong(file, song, problem)) {
+      warnings.push_back("skipped " + file.string() + ": " + problem);
+      continue;
+    }
+    song.audio_file = file;
+    song.added = DateOf(file);
+    auto id = SongIdForPath(file.lexically_relative(folder));
+    while (used_ids.contains(id))
+      id = id % kIdRange + 1;
+    used_ids.insert(id);
+    song.id = id;
+
+    const auto dir = file.parent_path();
+    song.lyrics_file = FirstExisting(
+        {dir / (file.stem().string() + ".lrc"), dir / (file.filename().string() + ".lrc")});
+
+    const auto singer_key = FoldCase(song.singer);
+    if (!pictures.contains(singer_key) && looked_up.emplace(dir, singer_key).second) {
+      if (auto picture = PictureFor(dir, song.singer); !picture.empty()) {
+        pictures.emplace(singer_key, picture);
+        contents.pictures.push_back({song.singer, std::move(picture)});
+      }
+    }
+    contents.songs.push_back(std::move(song));
+  }
+  return contents;
+}
+
+}  // namespace vexo::service

@@ -1,0 +1,24 @@
+#pragma once
+// The "page" and "size" values of chart and search requests.
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "service/query_string.h"
+
+namespace vexo::service {
+
+struct Paging {
+  int page = 1;  // from 1
+  int size = 0;  // 1 to the page size limit
+
+  // The part of `order` that this page shows.
+  std::vector<std::size_t> Slice(const std::vector<std::size_t>& order) const;
+};
+
+// Page and size of `query`: missing values take the defaults, a page below 1
+// counts as 1, a size is held within 1 and the page size limit. Nothing when a
+// value is not a number.
+std::optional<Paging> ReadPaging(const QueryString& query);
+
+}  // namespace vexo::service

@@ -1,0 +1,22 @@
+#pragma once
+// Matching a search text against the library: search results and
+// suggestions. Letter case is ignored for ASCII letters.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "service/catalogue.h"
+
+namespace vexo::service {
+
+// Indices of the songs whose name or singer contains `query`, best first:
+// exact name, then name prefix, then name substring, then singer; within each
+// group the more played song first. An empty (or blank) query matches nothing.
+std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query);
+
+// Up to `count` distinct song names or singers that start with `query`,
+// followed by those that merely contain it, more played songs first.
+std::vector<std::string> SuggestTexts(const Catalogue& catalogue, std::string_view query,
+                                      std::size_t count);
+
+}  // namespace vexo::service

@@ -1,0 +1,21 @@
+#pragma once
+// One song as a JSON record of the chart and search answers. The player cuts
+// four fields out of it with one pattern, so the order is fixed: "song_id" (a
+// number) first, "song_name", "singer_name" right after it, further fields,
+// and an audio-file list whose standard-quality entry is followed directly by
+// its "url" and one more string key.
+#include <string>
+#include <string_view>
+
+#include "service/catalogue.h"
+#include "service/json_text.h"
+
+namespace vexo::service {
+
+void AppendSongRecord(std::string& out, const Catalogue& catalogue, std::size_t index,
+                      std::string_view base_url, JsonStyle style);
+
+// "mm:ss" for a duration in seconds.
+std::string MinutesSeconds(int seconds);
+
+}  // namespace vexo::service
