@@ -8,8 +8,9 @@
 
 namespace vexo {
 
-// Raw response headers longer than this do not fit: the received headers then
-// stay this many spaces.
+// The buffer the raw response headers are read into, their terminating NUL
+// included: headers of this length or longer do not fit, and the received
+// headers then stay this many spaces.
 inline constexpr std::size_t kResponseHeaderCapacity = 5000;
 // A body is UTF-8 when "utf-8" starts before this 1-based byte position (or
 // the response headers mention it).
