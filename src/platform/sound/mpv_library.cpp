@@ -1,6 +1,9 @@
 #include "platform/sound/mpv_library.h"
 
 #include <dlfcn.h>
+#include <sys/resource.h>
+
+#include <QCoreApplication>
 
 #include <clocale>
 #include <cstring>
@@ -19,6 +22,17 @@ template <typename F>
 bool Resolve(void* library, const char* name, F* slot) {
   *slot = reinterpret_cast<F>(dlsym(library, name));
   return *slot != nullptr;
+}
+
+// How much the loading thread yields to the user-interface thread, which is
+// painting the first window at the same moment.
+constexpr int kLoaderNiceness = 10;
+
+void LowerThisThreadsPriority() {
+#ifdef __linux__
+  // On Linux a thread has a niceness of its own; elsewhere this is skipped.
+  setpriority(PRIO_PROCESS, 0, kLoaderNiceness);
+#endif
 }
 
 // Loads the library and resolves every function; the handle is never closed,
@@ -53,7 +67,10 @@ std::shared_future<const MpvLibrary*> g_library;
 
 void StartLoad() {
   std::call_once(g_started, [] {
-    std::packaged_task<const MpvLibrary*()> task(LoadLibrary);
+    std::packaged_task<const MpvLibrary*()> task([] {
+      LowerThisThreadsPriority();
+      return LoadLibrary();
+    });
     g_library = task.get_future().share();
     try {
       std::thread(std::move(task)).detach();
@@ -75,6 +92,14 @@ void EnsureNumericLocale() {
 
 void PreloadMediaLibrary() {
   EnsureNumericLocale();
+  // Started from the event loop, behind the events already queued: the first
+  // paint of a window just shown comes first, and the loading thread does not
+  // hold the dynamic loader while that paint loads its fonts and plugins.
+  if (QCoreApplication* app = QCoreApplication::instance()) {
+    QMetaObject::invokeMethod(
+        app, [] { StartLoad(); }, Qt::QueuedConnection);
+    return;
+  }
   StartLoad();
 }
 
