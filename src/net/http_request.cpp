@@ -81,9 +81,11 @@ std::optional<Exchange> Perform(const HttpRequestPlan& plan, const HttpRequestOp
   CURL* h = easy.get();
   const bool secure = (plan.flags & kFlagSecure) != 0;
 
-  std::string url = (secure ? "https://" : "http://") + plan.host + PathForUrl(plan.path);
+  // Port 0 stands for the scheme's own port.
+  std::string url = (secure ? "https://" : "http://") + plan.host;
+  if (plan.port != 0) url += ":" + std::to_string(plan.port);
+  url += PathForUrl(plan.path);
   curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(h, CURLOPT_PORT, static_cast<long>(plan.port));  // 0: the scheme's own
   curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(h, CURLOPT_PATH_AS_IS, 1L);
   curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));

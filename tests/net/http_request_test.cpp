@@ -270,6 +270,16 @@ TEST_F(HttpServerTest, ConcurrentRequestsFromManyThreads) {
     EXPECT_EQ(results[i].get(), i % 2 ? "shared=7" : "echo");
 }
 
+TEST(HttpRequestProxy, HttpTrafficGoesThroughAGivenProxy) {
+  RawServer proxy(RawResponse("", "via proxy"));
+  HttpRequestOptions options;
+  options.proxy = "127.0.0.1:" + std::to_string(proxy.Port());
+  EXPECT_EQ(HttpRequestText("http://music.example.invalid/list?x=1", options), "via proxy");
+  std::string request = proxy.FirstRequest();
+  EXPECT_EQ(request.substr(0, request.find("\r\n")),
+            "GET http://music.example.invalid/list?x=1 HTTP/1.1");
+}
+
 TEST(HttpRequestFailure, ASilentServerFailsWithinTheTimeOuts) {
   RawServer server("", true);
   HttpRequestOptions options;
