@@ -5,6 +5,7 @@
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_TSAN ?= build-tsan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(filter true,$(CI)),-DVEXO_WERROR=ON)
 
@@ -26,10 +27,13 @@ ifeq ($(CI),true)
 	@test -f $(BUILD_ASAN)/build.ninja || cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DVEXO_SANITIZE=ON -DVEXO_BENCH=OFF
 	@cmake --build $(BUILD_ASAN) -j $(JOBS)
 	@scripts/with-test-services scripts/sanitized ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+	@test -f $(BUILD_TSAN)/build.ninja || cmake -S . -B $(BUILD_TSAN) $(CMAKE_FLAGS) -DVEXO_TSAN=ON -DVEXO_BENCH=OFF
+	@scripts/concurrency-targets $(BUILD_TSAN) | xargs -r cmake --build $(BUILD_TSAN) -j $(JOBS) --target
+	@scripts/with-test-services scripts/sanitized ctest --test-dir $(BUILD_TSAN) -L concurrency --output-on-failure -j $(JOBS)
 endif
 
 bench: build
 	@scripts/with-test-services bench/run-all $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN)

@@ -3,11 +3,14 @@
 // released by the exit routine.
 #include <memory>
 
+#include "app/embedded_service.h"
 #include "playback/player_view.h"
 
 namespace vexo {
 
 struct GlobalState {
+  // The catalogue service every endpoint points at; started before the window.
+  CatalogueConnection catalogue;
   PlaybackState playback;  // CurrentSongIndex, CurrentSongUrl
 };
 

@@ -1,0 +1,29 @@
+#pragma once
+// The catalogue service the player talks to: the one named by VEXO_SERVICE,
+// or one started in-process on a free loopback port (serving the demo library,
+// or the folder named by VEXO_LIBRARY).
+#include <memory>
+#include <string>
+
+namespace vexo {
+
+namespace service {
+class CatalogueServer;
+}
+
+class CatalogueConnection {
+ public:
+  // Starts the embedded service unless VEXO_SERVICE names one. Binding costs
+  // well under a millisecond; the library loads in the background.
+  CatalogueConnection();
+  ~CatalogueConnection();
+  // "host:port" of the service; empty when the embedded one could not start.
+  const std::string& Address() const { return address_; }
+  bool Embedded() const { return server_ != nullptr; }
+
+ private:
+  std::unique_ptr<service::CatalogueServer> server_;
+  std::string address_;
+};
+
+}  // namespace vexo
