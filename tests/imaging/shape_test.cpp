@@ -1,6 +1,7 @@
 // Paths and regions: figures, true-angle arcs on ellipses, set operations.
 #include <gtest/gtest.h>
 
+#include "imaging/clip_region.h"
 #include "imaging/path.h"
 #include "imaging/region.h"
 #include "imaging/status.h"
@@ -119,6 +120,38 @@ TEST(ImgRegion, BecomesAPlatformRegionOfWholePixels) {
   ASSERT_TRUE(region.Clone(copy));
   EXPECT_EQ(copy.GetBounds(), region.GetBounds());
   EXPECT_NE(copy.Handle(), region.Handle());
+}
+
+}  // namespace
+}  // namespace vexo
+
+namespace vexo {
+namespace {
+
+TEST(ClipRegion, HoldsExactlyThePixelsWhoseCentresAreInsideInFewBands) {
+  QPainterPath ring;
+  ring.addEllipse(QRectF(3.3, 2.7, 40, 30));
+  ring.addEllipse(QRectF(13.3, 12.7, 20, 10));  // a hole (odd-even fill)
+  const QRegion region = PixelRegionOf(ring, QRect(0, 0, 50, 40));
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 50; ++x) {
+      const QPointF centre(x + 0.5, y + 0.5);
+      // Points very near the outline may fall either way.
+      const bool near_edge = !ring.contains(QRectF(centre - QPointF(0.2, 0.2), QSizeF(0.4, 0.4))) &&
+                             ring.intersects(QRectF(centre - QPointF(0.2, 0.2), QSizeF(0.4, 0.4)));
+      if (near_edge) continue;
+      EXPECT_EQ(region.contains(QPoint(x, y)), ring.contains(centre)) << x << "," << y;
+    }
+  }
+  QPainterPath window;
+  window.addRoundedRect(QRectF(0, 0, 392, 622), 4, 4);
+  const QRegion shape = PixelRegionOf(window, QRect(0, 0, 392, 622));
+  EXPECT_LT(shape.rectCount(), 20);
+  EXPECT_TRUE(shape.contains(QRect(0, 10, 392, 600)));
+  QRegion combined;
+  EXPECT_TRUE(CombinePixelRegions(shape, QRegion(0, 0, 10, 10), kCombineModeExclude, &combined));
+  EXPECT_FALSE(combined.contains(QPoint(5, 5)));
+  EXPECT_FALSE(CombinePixelRegions(shape, shape, 7, &combined));
 }
 
 }  // namespace
