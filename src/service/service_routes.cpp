@@ -170,6 +170,9 @@ void InstallRoutes(httplib::Server& server, std::shared_ptr<LibraryHolder> libra
   server.set_error_handler([](const Request& request, Response& response) {
     if (!response.body.empty()) return;
     if (HeaderSectionUnreadable(request, response)) response.status = 431;
+    // After a request that could not be read whole, the connection's byte
+    // stream cannot be trusted: it is closed rather than kept alive.
+    if (request.remote_addr.empty()) response.set_header("Connection", "close");
     const auto reply = ErrorReply(response.status, ReasonPhrase(response.status));
     response.set_content(reply.body, reply.content_type);
   });

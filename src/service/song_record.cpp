@@ -42,6 +42,10 @@ void AppendSongRecord(std::string& out, const Catalogue& catalogue, std::size_t 
   const int bit_rate = song.bit_rate > 0 ? song.bit_rate : kDemoBitRate;
   out.push_back('{');
   AppendNumberField(out, "song_id", song.id);
+  // The player's pattern reads `"song_id":<id>,"` and then looks for the
+  // song name's key after that quote: another key must stand between them.
+  out.push_back(',');
+  AppendNumberField(out, "pick_count", static_cast<std::int64_t>(catalogue.Plays(index)));
   out.push_back(',');
   AppendStringField(out, "song_name", song.name, style);
   out.push_back(',');
@@ -52,8 +56,6 @@ void AppendSongRecord(std::string& out, const Catalogue& catalogue, std::size_t 
   AppendNumberField(out, "year", song.year);
   out.push_back(',');
   AppendStringField(out, "added", song.added, style);
-  out.push_back(',');
-  AppendNumberField(out, "pick_count", static_cast<std::int64_t>(catalogue.Plays(index)));
   out.push_back(',');
   AppendStringField(out, "duration", duration, style);
   out.push_back(',');

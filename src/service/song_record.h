@@ -1,7 +1,8 @@
 #pragma once
 // One song as a JSON record of the chart and search answers. The player cuts
 // four fields out of it with one pattern, so the order is fixed: "song_id" (a
-// number) first, "song_name", "singer_name" right after it, further fields,
+// number) first, one more key, "song_name", "singer_name" right after it,
+// further fields,
 // and an audio-file list whose standard-quality entry is followed directly by
 // its "url" and one more string key.
 #include <string>

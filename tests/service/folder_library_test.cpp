@@ -1,0 +1,147 @@
+// A user's music folder: tags, file-name fallbacks, broken files, sidecar
+// lyrics in the encodings such files come in, and singer pictures.
+#include <gtest/gtest.h>
+#include <id3v2tag.h>
+#include <mpegfile.h>
+
+#include <fstream>
+
+#include "platform/codepage.h"
+#include "service/folder_scanner.h"
+#include "service/library_source.h"
+#include "service/lrc_text.h"
+#include "service/service_constants.h"
+#include "test_library.h"
+
+namespace vexo::service {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+void TagMp3(const fs::path& file, const char* title, const char* artist, unsigned year) {
+  TagLib::MPEG::File mpeg(file.c_str());
+  auto* tag = mpeg.ID3v2Tag(true);
+  tag->setTitle(TagLib::String(title, TagLib::String::UTF8));
+  tag->setArtist(TagLib::String(artist, TagLib::String::UTF8));
+  tag->setYear(year);
+  ASSERT_TRUE(mpeg.save());
+}
+
+class MusicFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = testing::MakeTempFolder("vexo-music-folder");
+    fs::create_directories(folder_ / "歌手甲");
+    testing::WriteShortMp3(folder_ / "歌手甲" / "tagged.mp3");
+    TagMp3(folder_ / "歌手甲" / "tagged.mp3", "有标签的歌", "歌手甲", 2011);
+    std::string gbk_lyrics;
+    ASSERT_TRUE(
+        ConvertBytes("[00:01.00]你好\r\n[00:02.00]再见\r\n", "UTF-8", kSystemCharset, gbk_lyrics));
+    WriteBytes(folder_ / "歌手甲" / "tagged.lrc", gbk_lyrics);
+    WriteBytes(folder_ / "歌手甲" / "歌手甲.jpg", "\xFF\xD8\xFF picture");
+
+    testing::WriteShortMp3(folder_ / "周杰 - 晴天.mp3");
+    WriteBytes(folder_ / "周杰 - 晴天.mp3.lrc", "\xEF\xBB\xBF[00:01.00]晴天\n\n");
+    testing::WriteShortMp3(folder_ / "LOUD.MP3");
+    WriteBytes(folder_ / "artist.png", "\x89PNG picture");
+    WriteBytes(folder_ / "broken.mp3", std::string(4096, '\x5A'));
+    WriteBytes(folder_ / "empty.mp3", "");
+    WriteBytes(folder_ / "notes.txt", "not music");
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  const Song* Named(const LibraryContents& contents, const std::string& name) {
+    for (const auto& song : contents.songs) {
+      if (song.name == name) return &song;
+    }
+    ADD_FAILURE() << "no song named " << name;
+    return nullptr;
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(MusicFolder, ReadsTagsAndFallsBackToTheFileName) {
+  std::vector<std::string> warnings;
+  const auto contents = ScanMusicFolder(folder_, warnings);
+  ASSERT_EQ(contents.songs.size(), 3u);
+
+  const auto* tagged = Named(contents, "有标签的歌");
+  ASSERT_TRUE(tagged);
+  EXPECT_EQ(tagged->singer, "歌手甲");
+  EXPECT_EQ(tagged->year, 2011);
+  EXPECT_EQ(tagged->bit_rate, 128);
+  EXPECT_GE(tagged->duration_seconds, 1);
+  EXPECT_EQ(tagged->lyrics_file, folder_ / "歌手甲" / "tagged.lrc");
+  EXPECT_EQ(tagged->added.size(), 10u);
+
+  const auto* untagged = Named(contents, "晴天");
+  ASSERT_TRUE(untagged);
+  EXPECT_EQ(untagged->singer, "周杰");
+  EXPECT_EQ(untagged->lyrics_file, folder_ / "周杰 - 晴天.mp3.lrc");
+
+  const auto* loud = Named(contents, "LOUD");
+  ASSERT_TRUE(loud);
+  EXPECT_EQ(loud->singer, std::string(kUnknownSinger));
+  EXPECT_TRUE(loud->lyrics_file.empty());
+}
+
+TEST_F(MusicFolder, UnreadableFilesAreSkippedWithAWarning) {
+  std::vector<std::string> warnings;
+  ScanMusicFolder(folder_, warnings);
+  ASSERT_EQ(warnings.size(), 2u);
+  std::string all = warnings[0] + warnings[1];
+  EXPECT_NE(all.find("broken.mp3"), std::string::npos);
+  EXPECT_NE(all.find("empty.mp3"), std::string::npos);
+}
+
+TEST_F(MusicFolder, PicturesAreFoundBySingerNameThenAsArtistPicture) {
+  std::vector<std::string> warnings;
+  const auto contents = ScanMusicFolder(folder_, warnings);
+  std::map<std::string, fs::path> pictures;
+  for (const auto& p : contents.pictures)
+    pictures[p.singer] = p.file;
+  EXPECT_EQ(pictures["歌手甲"], folder_ / "歌手甲" / "歌手甲.jpg");
+  EXPECT_EQ(pictures["周杰"], folder_ / "artist.png");
+}
+
+TEST_F(MusicFolder, IdsStayTheSameFromOneScanToTheNext) {
+  std::vector<std::string> warnings;
+  const auto first = ScanMusicFolder(folder_, warnings);
+  const auto second = ScanMusicFolder(folder_, warnings);
+  ASSERT_EQ(first.songs.size(), second.songs.size());
+  for (std::size_t i = 0; i < first.songs.size(); ++i) {
+    EXPECT_EQ(first.songs[i].id, second.songs[i].id);
+    EXPECT_GT(first.songs[i].id, 0);
+  }
+  EXPECT_EQ(SongIdForPath("a/b.mp3"), SongIdForPath("a/b.mp3"));
+  EXPECT_NE(SongIdForPath("a/b.mp3"), SongIdForPath("a/c.mp3"));
+}
+
+TEST_F(MusicFolder, SidecarLyricsAreReadAsUtf8Lines) {
+  EXPECT_EQ(ReadLyricLines(folder_ / "歌手甲" / "tagged.lrc"),
+            (std::vector<std::string>{"[00:01.00]你好", "[00:02.00]再见"}));
+  EXPECT_EQ(ReadLyricLines(folder_ / "周杰 - 晴天.mp3.lrc"),
+            (std::vector<std::string>{"[00:01.00]晴天"}));
+  EXPECT_EQ(LyricLinesFromBytes(std::string("\xFF\xFE[\0a\0]\0\n\0b\0", 12)),
+            (std::vector<std::string>{"[a]", "b"}));
+  EXPECT_FALSE(ReadLyricLines(folder_ / "missing.lrc"));
+  WriteBytes(folder_ / "blank.lrc", "\n \n");
+  EXPECT_FALSE(ReadLyricLines(folder_ / "blank.lrc"));
+}
+
+TEST_F(MusicFolder, LoadingPicksTheScanOrThePreparedCatalogue) {
+  std::vector<std::string> warnings;
+  EXPECT_EQ(LoadCatalogue(LibrarySource::Folder(folder_), warnings)->Size(), 3u);
+  EXPECT_EQ(LoadCatalogue(LibrarySource::Folder(testing::SmallLibrary()), warnings)->Size(), 4u);
+  warnings.clear();
+  EXPECT_EQ(LoadCatalogue(LibrarySource::Folder(folder_ / "absent"), warnings)->Size(), 0u);
+  EXPECT_EQ(warnings.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vexo::service

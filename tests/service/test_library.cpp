@@ -1,0 +1,85 @@
+#include "test_library.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <random>
+
+#include "service/catalogue_manifest.h"
+#include "service/demo/demo_library.h"
+#include "service/demo/mp3_encoder.h"
+#include "service/demo/png_writer.h"
+#include "service/demo/singer_portrait.h"
+#include "service/service_constants.h"
+
+namespace vexo::service::testing {
+
+namespace fs = std::filesystem;
+using demo::DemoSinger;
+using demo::DemoTune;
+using demo::Voice;
+
+namespace {
+
+constexpr demo::PerformanceLength kShortSong{1.5, 3.0};
+constexpr const char* kScale = "/ 1_ 2_ 3_ 4_ 5_ 6_ 7_ 1'_";
+
+Song MakeSong(const fs::path& folder, const DemoTune& tune, const DemoSinger& singer) {
+  Song song;
+  std::string error;
+  if (!demo::WriteDemoSong(tune, singer, folder, kShortSong, song, error)) {
+    ADD_FAILURE() << "cannot write a test song: " << error;
+  }
+  return song;
+}
+
+fs::path BuildSmallLibrary() {
+  const auto folder = MakeTempFolder("vexo-small-library");
+  const DemoSinger tester{"测试歌手", Voice::kFlute, true};
+  const DemoSinger band{"Rain Band", Voice::kPluck, false};
+  const std::vector<const char*> lyrics = {"第一行歌词", "second line"};
+  LibraryContents contents;
+  contents.songs.push_back(
+      MakeSong(folder, {501, "晴天", 0, "专辑", 2001, "2026-01-01", 50, 1, 60, 120, kScale, lyrics},
+               tester));
+  contents.songs.push_back(MakeSong(
+      folder, {502, "晴天娃娃", 0, "", 1990, "2025-01-01", 80, 9, 62, 120, kScale, lyrics}, band));
+  contents.songs.push_back(
+      MakeSong(folder, {503, kOddName, 0, "", 0, "2026-05-01", 10, 5, 64, 120, kScale, {}}, band));
+  contents.songs.push_back(MakeSong(
+      folder, {504, "Blue Rain", 0, "", 1985, "2024-01-01", 30, 0, 65, 120, kScale, lyrics},
+      tester));
+  const auto picture = folder / "tester.png";
+  std::ofstream(picture, std::ios::binary) << demo::EncodePng(demo::SingerPortrait(1, 32));
+  contents.pictures.push_back({"测试歌手", picture});
+  std::ofstream(folder / std::string(kManifestFileName), std::ios::binary)
+      << WriteManifest(contents, folder);
+  return folder;
+}
+
+}  // namespace
+
+fs::path MakeTempFolder(const std::string& prefix) {
+  static std::atomic<int> counter{0};
+  std::random_device random;
+  const auto folder = fs::temp_directory_path() /
+                      (prefix + "-" + std::to_string(random()) + "-" + std::to_string(counter++));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+const fs::path& SmallLibrary() {
+  static const fs::path folder = BuildSmallLibrary();
+  return folder;
+}
+
+void WriteShortMp3(const fs::path& file) {
+  std::string error;
+  const auto notes = demo::ParseScore(kScale, 60, error);
+  const auto performance = demo::Perform(notes, 120, Voice::kFlute, kShortSong, 44100);
+  ASSERT_TRUE(demo::WriteMp3(file, performance.samples, 44100, 128));
+}
+
+}  // namespace vexo::service::testing
