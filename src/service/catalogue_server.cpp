@@ -34,6 +34,13 @@ void WarnOnStderr(const std::string& warning) {
 
 void Configure(httplib::Server& http, const ServerOptions& options) {
   http.set_tcp_nodelay(true);
+  // The library's default also sets SO_REUSEPORT, which lets a second
+  // server bind a port that is in use; only a quick rebind after a restart
+  // is wanted.
+  http.set_socket_options([](socket_t sock) {
+    int on = 1;
+    setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof on);
+  });
   http.set_keep_alive_max_count(kKeepAliveMaxRequests);
   http.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
   if (options.request_log) {

@@ -71,8 +71,16 @@ fs::path MakeTempFolder(const std::string& prefix) {
 }
 
 const fs::path& SmallLibrary() {
-  static const fs::path folder = BuildSmallLibrary();
-  return folder;
+  // Removed when the test program ends.
+  struct Holder {
+    fs::path folder = BuildSmallLibrary();
+    ~Holder() {
+      std::error_code ec;
+      fs::remove_all(folder, ec);
+    }
+  };
+  static const Holder holder;
+  return holder.folder;
 }
 
 void WriteShortMp3(const fs::path& file) {
