@@ -24,23 +24,16 @@ MatchRank RankOf(const std::string& name, const std::string& singer, const std::
 std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query) {
   const std::string folded = FoldCase(TrimWhite(query));
   if (folded.empty()) return {};
-  struct Hit {
-    MatchRank rank;
-    std::size_t index;
-  };
-  std::vector<Hit> hits;
-  // Walking in popularity order makes a stable sort by rank keep the more
-  // played songs first within each group.
+  // Walking in popularity order and keeping one list per match kind gives
+  // the ranking without a sort.
+  std::vector<std::size_t> by_rank[static_cast<int>(MatchRank::kNone)];
   for (const std::size_t i : catalogue.ByPopularity()) {
     const auto rank = RankOf(catalogue.FoldedName(i), catalogue.FoldedSinger(i), folded);
-    if (rank != MatchRank::kNone) hits.push_back({rank, i});
+    if (rank != MatchRank::kNone) by_rank[static_cast<int>(rank)].push_back(i);
   }
-  std::stable_sort(hits.begin(), hits.end(),
-                   [](const Hit& a, const Hit& b) { return a.rank < b.rank; });
   std::vector<std::size_t> order;
-  order.reserve(hits.size());
-  for (const auto& hit : hits)
-    order.push_back(hit.index);
+  for (const auto& group : by_rank)
+    order.insert(order.end(), group.begin(), group.end());
   return order;
 }
 

@@ -1,0 +1,73 @@
+// In-process costs of the catalogue service over a 10,000-song library:
+// search, suggestions, a chart page, and starting the embedded server (which
+// the player does before its window shows).
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "bench_library.h"
+#include "service/catalogue_server.h"
+#include "service/endpoints.h"
+#include "service/search_matching.h"
+
+namespace vexo::service::bench {
+namespace {
+
+constexpr int kLibrarySongs = 10000;
+
+Catalogue& LargeCatalogue() {
+  static Catalogue catalogue = [] {
+    auto contents = SyntheticLibrary(kLibrarySongs, "song.mp3", "singer.png");
+    return Catalogue(std::move(contents.songs), std::move(contents.pictures));
+  }();
+  return catalogue;
+}
+
+void BM_Search(benchmark::State& state) {
+  auto& catalogue = LargeCatalogue();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(SearchSongs(catalogue, "晴天"));
+}
+BENCHMARK(BM_Search);
+
+void BM_SearchAnswer(benchmark::State& state) {
+  auto& catalogue = LargeCatalogue();
+  const auto query = *QueryString::Parse("q=%E6%99%B4&page=1&size=10&callback=jsonp_search");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(SearchAnswer(catalogue, query, "http://h:1"));
+}
+BENCHMARK(BM_SearchAnswer);
+
+void BM_SuggestAnswer(benchmark::State& state) {
+  auto& catalogue = LargeCatalogue();
+  const auto query = *QueryString::Parse("q=%E6%99%B4&size=5&callback=cb");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(SuggestAnswer(catalogue, query));
+}
+BENCHMARK(BM_SuggestAnswer);
+
+void BM_ChartAnswer(benchmark::State& state) {
+  auto& catalogue = LargeCatalogue();
+  const auto query = *QueryString::Parse("id=111&page=1&size=50");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(ChartAnswer(catalogue, query, "http://h:1"));
+}
+BENCHMARK(BM_ChartAnswer);
+
+// What the player's start-up pays on its own thread: Start() only.
+void BM_EmbeddedStart(benchmark::State& state) {
+  for (auto _ : state) {
+    auto server = std::make_unique<CatalogueServer>();
+    ServerOptions quiet;
+    quiet.warning_log = [](const std::string&) {};
+    benchmark::DoNotOptimize(
+        server->Start("127.0.0.1", 0, LibrarySource::Folder("/nonexistent"), quiet));
+    state.PauseTiming();
+    server.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_EmbeddedStart)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vexo::service::bench
