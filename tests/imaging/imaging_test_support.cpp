@@ -15,6 +15,8 @@ class ApplicationEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     if (QCoreApplication::instance() == nullptr) {
+      // Offscreen unless the run provides a display platform of its own.
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
       static int argc = 1;
       static char name[] = "vexo_imaging_tests";
       static char* argv[] = {name, nullptr};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -202,6 +203,19 @@ TEST(ImgFont, FamiliesNamedForThePlayersPlatformAreAcceptedAndKeptByName) {
   // Nine points on a 96 dpi page are 12 pixels.
   ASSERT_TRUE(font.Create(Sys("宋体"), 9, kFontStyleRegular, kUnitPoint));
   EXPECT_DOUBLE_EQ(font.EmPixels(96), 12.0);
+}
+
+TEST(ImgFont, AMissingChineseFamilyIsDrawnWithAnInstalledCjkFamily) {
+  ImgFont font;
+  ASSERT_TRUE(font.Create(Sys("宋体"), 12, kFontStyleRegular, kUnitWorld));
+  ImgFontFamily family;
+  ASSERT_TRUE(font.GetFamily(family));
+  if (family.IsInstalled()) GTEST_SKIP() << "the platform's own family is installed here";
+  const QFont drawn = font.ToQFont(96);
+  // The first family that exists carries the Chinese glyphs itself, so Latin
+  // and Chinese letters of a title share one family's metrics.
+  EXPECT_TRUE(QFontMetricsF(drawn).inFont(QChar(0x64AD)))  // 播
+      << QFontInfo(drawn).family().toStdString();
 }
 
 TEST(ImgFont, AControlsFontIsReadAsFamilyPixelSizeAndStyle) {
