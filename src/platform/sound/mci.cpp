@@ -37,6 +37,22 @@ bool IsKnownDeviceType(const Text& type) {
   return false;
 }
 
+// Elements are file paths and web addresses only. libmpv understands many
+// more kinds of address (filter graphs, edit lists, devices) that could read
+// or run things on this machine; an address handed over by a server must not
+// reach them.
+constexpr const char* kAllowedSchemes[] = {"http", "https", "file"};
+
+bool IsAllowedElement(const Text& element) {
+  const size_t separator = element.find("://");
+  if (separator == Text::npos) return true;  // a path
+  const Text scheme = AsciiLower(element.substr(0, separator));
+  for (const char* allowed : kAllowedSchemes) {
+    if (scheme == allowed) return true;
+  }
+  return false;
+}
+
 void DrainBySerial(std::uint64_t serial) {
   Devices& devices = TheDevices();
   std::lock_guard lock(devices.mutex);
@@ -137,6 +153,7 @@ int MciSendCommandOpen(const MciOpenParms& parms) {
   if (!IsKnownDeviceType(parms.device_type)) return kMciErrorInvalidDeviceName;
   if (parms.element.empty()) return kMciErrorFilenameRequired;
   if (parms.alias.empty()) return kMciErrorMissingDeviceName;
+  if (!IsAllowedElement(parms.element)) return kMciErrorInvalidFile;
   const Text alias = AsciiLower(parms.alias);
 
   Devices& devices = TheDevices();

@@ -101,6 +101,8 @@ int MciDevice::Open(const MpvLibrary& mpv, const Text& element, std::uint64_t se
       }
       case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event->data);
+        // A playlist (.asx, .m3u ...) hands over to its entries: wait on.
+        if (end != nullptr && end->reason == MPV_END_FILE_REASON_REDIRECT) break;
         return LoadFailureCode(end != nullptr ? end->error : MPV_ERROR_LOADING_FAILED);
       }
       case MPV_EVENT_SHUTDOWN:
@@ -248,13 +250,15 @@ void MciDevice::HandleEvent(const mpv_event& event) {
       // A seek has landed: positions come from the player again.
       seek_target_ms_.reset();
       break;
-    case MPV_EVENT_END_FILE: {
-      // With keep-open a medium ends only when it cannot go on (a stream that
-      // broke off): it is gone, and the device reads as at its end.
-      loaded_ = false;
+    case MPV_EVENT_END_FILE:
       seek_target_ms_.reset();
       break;
-    }
+    case MPV_EVENT_IDLE:
+      // With keep-open the player holds the medium at its end; it goes idle
+      // only when the medium is gone (a stream that broke off), and the
+      // device then reads as at its end.
+      loaded_ = false;
+      break;
     case MPV_EVENT_SHUTDOWN:
       loaded_ = false;
       break;

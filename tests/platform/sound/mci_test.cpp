@@ -159,6 +159,16 @@ TEST_F(MciTest, EndReadsStoppedOnlyAfterTheSoundPlayedOut) {
   EXPECT_TRUE(WaitUntil([] { return Number("status song position") < 1000; }, milliseconds(3000)));
 }
 
+TEST_F(MciTest, PlaylistOpensItsEntry) {
+  const Text entry = server_->Url("/tone.wav") + "\n";
+  server_->Serve("/list.m3u", ByteSet(entry.begin(), entry.end()), "audio/x-mpegurl");
+  ASSERT_EQ(Open(server_->Url("/list.m3u")), kMciSuccess);
+  EXPECT_NEAR(Number("status song length"), kToneMs, 30);
+  ASSERT_EQ(Send("play song"), kMciSuccess);
+  EXPECT_TRUE(WaitUntil([] { return Number("status song position") > 100; }, milliseconds(5000)));
+  EXPECT_EQ(Ask("status song mode"), "playing");
+}
+
 TEST_F(MciTest, DevicesAreIndependentAndAliasesIgnoreCase) {
   ASSERT_EQ(Open(server_->Url("/tone.wav"), "Song", "waveaudio"), kMciSuccess);
   ASSERT_EQ(Open(server_->Url("/tone.mp3"), "other"), kMciSuccess);
@@ -182,6 +192,11 @@ TEST_F(MciTest, FailingOpensReturnTheirCodeQuickly) {
       {test::ClosedPortUrl(), kMciErrorFileNotFound},
       {server_->Url("/notes.txt"), kMciErrorInvalidFile},
       {"/no/such/folder/song.mp3", kMciErrorFileNotFound},
+      // Addresses that would make libmpv generate or read other things.
+      {"av://lavfi:sine=frequency=440", kMciErrorInvalidFile},
+      {"lavfi://sine", kMciErrorInvalidFile},
+      {"edl:///etc/passwd,0,10", kMciErrorInvalidFile},
+      {"ytdl://" + server_->Url("/tone.wav"), kMciErrorInvalidFile},
   };
   for (const Case& c : cases) {
     const auto start = steady_clock::now();
