@@ -65,6 +65,20 @@ TEST(ImgImage, BytesThatAreNoPictureLeaveTheImageEmptyWithANonZeroStatus) {
   }
 }
 
+TEST(ImgImage, ReadsThePictureFormatsThePlayerCarries) {
+  // The default singer picture is an icon file of one 128 x 128 image with
+  // alpha; the background a JPEG; caption buttons PNG.
+  QImage note(128, 128, QImage::Format_ARGB32);
+  note.fill(QColor(0, 128, 128, 200));
+  for (const char* format : {"ICO", "PNG"}) {
+    ImgBitmap picture;
+    ASSERT_TRUE(picture.LoadFromBytes(EncodedBytes(note, format))) << format;
+    EXPECT_EQ(picture.Width(), 128u);
+    EXPECT_TRUE(ColorNear(picture.GetPixel(64, 64), MakeArgb(200, 0, 128, 128), 1))
+        << format << " " << Hex(picture.GetPixel(64, 64));
+  }
+}
+
 TEST(ImgImage, LoadingAgainReplacesThePictureAndItsBytes) {
   ImgImage image;
   ASSERT_TRUE(image.LoadFromBytes(EncodedBytes(QuadrantPicture(10, 10), "PNG")));
