@@ -77,32 +77,34 @@ TEST(ImgGraphics, FilledRectanglesCoverWholePixelsWithoutAntialiasOrWithHalfOffs
 
 TEST(ImgGraphics, OnePixelOutlinesLieOnTheirRowsAndBlendByTheirAlpha) {
   // The skin's border: black at alpha 180 at the outer edge, white at alpha
-  // 180 one pixel in, antialiased, over a grey backdrop.
+  // 180 one pixel in, over a grey backdrop; antialiased or not.
   const Argb backdrop = MakeArgb(255, 100, 100, 100);
-  QImage canvas = Canvas(40, 30, backdrop);
-  ImgGraphics g;
-  ASSERT_TRUE(g.CreateFromDevice(&canvas));
-  ASSERT_TRUE(g.SetSmoothingMode(kSmoothingModeAntiAlias));
-  ImgPen dark;
-  ImgPen light;
-  ASSERT_TRUE(dark.Create(MakeArgb(180, 0, 0, 0), 1));
-  ASSERT_TRUE(light.Create(MakeArgb(180, 255, 255, 255), 1));
-  ASSERT_TRUE(g.DrawRectangle(dark, 0, 0, 39, 29));
-  ASSERT_TRUE(g.DrawRectangle(light, 1, 1, 37, 27));
-  g.Delete();
   const int over_dark = 100 * (255 - 180) / 255;         // 29
   const int over_light = 100 + (255 - 100) * 180 / 255;  // 209
   const Argb expect_dark = MakeArgb(255, over_dark, over_dark, over_dark);
   const Argb expect_light = MakeArgb(255, over_light, over_light, over_light);
-  for (auto [x, y] : {std::pair{20, 0}, {0, 15}, {39, 15}, {20, 29}}) {
-    EXPECT_TRUE(ColorNear(PixelOf(canvas, x, y), expect_dark, 2))
-        << x << "," << y << " " << Hex(PixelOf(canvas, x, y));
+  for (int smoothing : {kSmoothingModeAntiAlias, kSmoothingModeNone}) {
+    QImage canvas = Canvas(40, 30, backdrop);
+    ImgGraphics g;
+    ASSERT_TRUE(g.CreateFromDevice(&canvas));
+    ASSERT_TRUE(g.SetSmoothingMode(smoothing));
+    ImgPen dark;
+    ImgPen light;
+    ASSERT_TRUE(dark.Create(MakeArgb(180, 0, 0, 0), 1));
+    ASSERT_TRUE(light.Create(MakeArgb(180, 255, 255, 255), 1));
+    ASSERT_TRUE(g.DrawRectangle(dark, 0, 0, 39, 29));
+    ASSERT_TRUE(g.DrawRectangle(light, 1, 1, 37, 27));
+    g.Delete();
+    for (auto [x, y] : {std::pair{20, 0}, {0, 15}, {39, 15}, {20, 29}}) {
+      EXPECT_TRUE(ColorNear(PixelOf(canvas, x, y), expect_dark, 2))
+          << smoothing << ": " << x << "," << y << " " << Hex(PixelOf(canvas, x, y));
+    }
+    for (auto [x, y] : {std::pair{20, 1}, {1, 15}, {38, 15}, {20, 28}}) {
+      EXPECT_TRUE(ColorNear(PixelOf(canvas, x, y), expect_light, 2))
+          << smoothing << ": " << x << "," << y << " " << Hex(PixelOf(canvas, x, y));
+    }
+    EXPECT_EQ(PixelOf(canvas, 20, 2), backdrop) << smoothing;
   }
-  for (auto [x, y] : {std::pair{20, 1}, {1, 15}, {38, 15}, {20, 28}}) {
-    EXPECT_TRUE(ColorNear(PixelOf(canvas, x, y), expect_light, 2))
-        << x << "," << y << " " << Hex(PixelOf(canvas, x, y));
-  }
-  EXPECT_EQ(PixelOf(canvas, 20, 2), backdrop);
 }
 
 TEST(ImgGraphics, ClipToARoundedPathHasHardEdgesAndClearReplacesInsideIt) {
