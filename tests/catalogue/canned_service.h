@@ -1,0 +1,52 @@
+#pragma once
+// A stand-in catalogue service on loopback: fixed answers per path, and a
+// record of every request target it received, raw as sent.
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace httplib {
+class Server;
+}
+
+namespace vexo::test {
+
+inline constexpr const char* kJsonUtf8 = "application/json; charset=utf-8";
+inline constexpr const char* kScriptUtf8 = "application/javascript; charset=utf-8";
+
+class CannedService {
+ public:
+  CannedService();
+  ~CannedService();
+  CannedService(const CannedService&) = delete;
+  CannedService& operator=(const CannedService&) = delete;
+
+  // "127.0.0.1:port".
+  std::string HostPort() const;
+  // Requests for `path` get `body`; other paths get 404.
+  void Answer(const std::string& path, std::string body, std::string contentType = kJsonUtf8);
+  // The raw request targets (path and query) received so far, in order.
+  std::vector<std::string> Targets() const;
+  // Those whose path is `path`.
+  std::vector<std::string> TargetsFor(const std::string& path) const;
+
+ private:
+  struct Reply {
+    std::string body;
+    std::string contentType;
+  };
+  std::unique_ptr<httplib::Server> server_;
+  std::thread thread_;
+  int port_ = 0;
+  mutable std::mutex mutex_;
+  std::map<std::string, Reply> replies_;
+  std::vector<std::string> targets_;
+};
+
+// A "host:port" on loopback where nothing listens.
+std::string ClosedHostPort();
+
+}  // namespace vexo::test
