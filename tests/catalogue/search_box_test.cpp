@@ -10,6 +10,7 @@
 #include "catalogue_fixture.h"
 #include "platform/system_text.h"
 #include "song_answers.h"
+#include "support/ui_wait.h"
 
 namespace vexo::test {
 namespace {
@@ -81,7 +82,13 @@ TEST_F(SearchBoxTest, ChoosingTheSuggestionFillsTheBoxAndLeavesTheListHiddenAndE
   Edit()->insert(QString::fromUtf8("茉"));
   ASSERT_EQ(Item(0), "茉莉花");
 
-  static_cast<QListWidget*>(列表框1.Widget())->setCurrentRow(0);  // the user picks it
+  // The user clicks the item: the handler empties the list under the click.
+  window.ShowCentred();
+  auto* list = static_cast<QListWidget*>(列表框1.Widget());
+  列表框1.SetGeometry(10, 10, 200, 60);
+  ASSERT_TRUE(WaitUntil([&] { return list->isVisible(); }));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(0)).center());
   EXPECT_EQ(SystemToUtf8(编辑框1.GetText()), "茉莉花");
   // Setting the text asked for suggestions again, and the list still ends empty.
   EXPECT_EQ(service.TargetsFor(kSuggestPath).back(), SuggestTarget("%E8%8C%89%E8%8E%89%E8%8A%B1"));
