@@ -42,6 +42,7 @@ void Configure(httplib::Server& http, const ServerOptions& options) {
     setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof on);
   });
   http.set_keep_alive_max_count(kKeepAliveMaxRequests);
+  http.set_keep_alive_timeout(kKeepAliveIdleSeconds);
   http.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
   if (options.request_log) {
     auto log = options.request_log;

@@ -48,6 +48,8 @@ class CatalogueServer {
   std::size_t SongCount() const;
 
   // Stops accepting, finishes the requests under way and joins the threads.
+  // An idle keep-alive connection is closed within about a second; a client
+  // that stops reading mid-answer holds it up to the write timeout (5 s).
   void Stop();
 
  private:

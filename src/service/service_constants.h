@@ -43,6 +43,9 @@ inline constexpr std::size_t kMaxCallbackLength = 128;
 // keep-alive connection before it is closed.
 inline constexpr int kWorkerThreads = 16;
 inline constexpr std::size_t kKeepAliveMaxRequests = 10000;
+// Seconds an idle keep-alive connection stays open. Short, because stopping
+// the server waits for idle connections to close.
+inline constexpr int kKeepAliveIdleSeconds = 1;
 // How long a request waits for the library to finish loading before it is
 // answered with 503.
 inline constexpr std::chrono::seconds kLibraryWaitLimit{60};
