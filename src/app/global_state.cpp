@@ -1,6 +1,7 @@
 #include "app/global_state.h"
 
 #include "app/exit_routine.h"
+#include "assets/embedded_pictures.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,11 @@ std::vector<std::function<void()>> g_exitSteps;
 bool g_exitDone = false;
 
 }  // namespace
+
+GlobalState::GlobalState() : catalogue(SongRegex, EndpointsForService(service.Address())) {
+  extras.serviceAddress = catalogue.endpoints.lyricsHost;
+  extras.defaultPicture = assets::DefaultSingerPicture();
+}
 
 GlobalState* Globals() {
   return g_state.get();

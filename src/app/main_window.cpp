@@ -156,3 +156,23 @@ PlayerView MainWindow::Player() {
 }
 
 }  // namespace vexo
+
+namespace vexo {
+
+CatalogueView MainWindow::Catalogue() {
+  return {按钮4, 按钮5, 按钮6, 按钮7, 编辑框1, 列表框1, 超级列表框1};
+}
+
+LyricsView MainWindow::Lyrics() {
+  return {window, 选择框2, 透明标签4, 时钟2, 超级列表框1, 媒体播放1};
+}
+
+PictureView MainWindow::Picture() {
+  return {超级列表框1, 图片框1};
+}
+
+DownloadView MainWindow::Download() {
+  return {超级列表框1};
+}
+
+}  // namespace vexo

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue_view.h"
+#include "extras/extras_views.h"
 #include "platform/controls/button.h"
 #include "platform/controls/check_box.h"
 #include "platform/controls/edit_box.h"
@@ -95,8 +97,12 @@ class MainWindow {
   MediaPlay 媒体播放1;
   SongMenu 菜单;
 
-  // The controls play control works on.
+  // The controls each subsystem works on.
   PlayerView Player();
+  CatalogueView Catalogue();
+  LyricsView Lyrics();
+  PictureView Picture();
+  DownloadView Download();
 };
 
 }  // namespace vexo

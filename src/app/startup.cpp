@@ -9,7 +9,6 @@
 #include "app/main_window.h"
 #include "app/startup_probe.h"
 #include "platform/sound/mci.h"
-#include "playback/start_thread.h"
 
 namespace vexo {
 
@@ -34,11 +33,6 @@ std::unique_ptr<MainWindow> StartPlayer() {
   CreateGlobals();
   RegisterExitRoutine();
   auto w = std::make_unique<MainWindow>();
-  PlaybackState& ps = Globals()->playback;
-  // The singer picture and lyrics workers: started with every song, they
-  // fetch nothing yet.
-  ps.startPictureWorker = [] { StartThread([] {}); };
-  ps.startLyricsWorker = [] { StartThread([] {}); };
   WireEvents(*w);
   InstallStartupProbe(w->window);
   w->window.ShowCentred();

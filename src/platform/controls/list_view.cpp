@@ -10,6 +10,8 @@
 namespace vexo {
 namespace {
 
+constexpr int kRowPadding = 4;
+
 std::vector<Text> Headers(const std::vector<ListColumn>& columns) {
   std::vector<Text> headers;
   for (const auto& c : columns)
@@ -39,6 +41,7 @@ class ListView::View : public QTableView {
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
     for (int i = 0; i < static_cast<int>(columns.size()); ++i)
       setColumnWidth(i, columns[static_cast<size_t>(i)].width);
     // The selection stays as visible without the focus as with it.
@@ -58,6 +61,12 @@ class ListView::View : public QTableView {
   }
 
  protected:
+  // Rows as tall as the list's font needs, as a report view draws them.
+  void changeEvent(QEvent* event) override {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+      verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+  }
   void mousePressEvent(QMouseEvent* event) override {
     QTableView::mousePressEvent(event);
     // A press on the empty part of the list clears the selection.
