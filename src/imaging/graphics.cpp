@@ -56,7 +56,6 @@ ImgGraphics::ImgGraphics(ImgGraphics&&) noexcept = default;
 ImgGraphics& ImgGraphics::operator=(ImgGraphics&& other) noexcept {
   if (this != &other) {
     Delete();
-    ImgObject::operator=(std::move(other));
     painter_ = std::move(other.painter_);
     target_ = std::move(other.target_);
     device_ = std::exchange(other.device_, nullptr);
@@ -68,6 +67,8 @@ ImgGraphics& ImgGraphics::operator=(ImgGraphics&& other) noexcept {
     smoothing_mode_ = other.smoothing_mode_;
     pixel_offset_mode_ = other.pixel_offset_mode_;
     text_rendering_hint_ = other.text_rendering_hint_;
+    // The handle last, so nothing is read from `other` after it moved.
+    static_cast<ImgObject&>(*this) = std::move(static_cast<ImgObject&>(other));
   }
   return *this;
 }

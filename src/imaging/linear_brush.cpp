@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <algorithm>
+#include <cmath>
 
 #include "imaging/qt_convert.h"
 #include "imaging/status.h"
@@ -25,7 +26,7 @@ bool ValidWrapMode(int wrap_mode) {
 }
 
 Argb Mix(Argb a, Argb b, float t) {
-  const auto lerp = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5f); };
+  const auto lerp = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
   return MakeArgb(lerp(ArgbAlpha(a), ArgbAlpha(b)), lerp(ArgbRed(a), ArgbRed(b)),
                   lerp(ArgbGreen(a), ArgbGreen(b)), lerp(ArgbBlue(a), ArgbBlue(b)));
 }

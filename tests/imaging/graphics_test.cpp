@@ -346,6 +346,17 @@ TEST(ImgGraphics, SettingsAreCheckedAndReadBack) {
   EXPECT_FALSE(g.SetPixelOffsetMode(-1));
   EXPECT_FALSE(g.SetWorldTransform(QTransform(0, 0, 0, 0, 0, 0)));
   EXPECT_EQ(g.GetDpiX(), 96.0f);
+
+  // A moved surface keeps drawing with its settings; the old one is empty.
+  ImgGraphics moved;
+  moved = std::move(g);
+  EXPECT_EQ(g.Handle(), 0u);  // NOLINT(bugprone-use-after-move): checking the moved-from state
+  EXPECT_EQ(moved.GetSmoothingMode(), kSmoothingModeAntiAlias);
+  ImgSolidBrush black;
+  black.Create(kBlack);
+  EXPECT_TRUE(moved.FillRectangle(black, 0, 0, 4, 4));
+  moved.Delete();
+  EXPECT_EQ(PixelOf(canvas, 2, 2), kBlack);
 }
 
 }  // namespace
