@@ -29,6 +29,9 @@ Catalogue::Catalogue(std::vector<Song> songs, std::vector<SingerPicture> picture
     pictures_.push_back(std::move(picture));
   }
 
+  name_index_ = TextIndex(folded_names_);
+  singer_index_ = TextIndex(folded_singers_);
+
   plays_ = std::vector<std::atomic<std::uint64_t>>(songs_.size());
   searches_ = std::vector<std::atomic<std::uint64_t>>(songs_.size());
   for (std::size_t i = 0; i < songs_.size(); ++i) {

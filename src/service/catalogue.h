@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "service/song.h"
+#include "service/text_index.h"
 
 namespace vexo::service {
 
@@ -40,6 +41,9 @@ class Catalogue {
   // Names and singers with the ASCII letters lowered, for matching.
   const std::string& FoldedName(std::size_t index) const { return folded_names_[index]; }
   const std::string& FoldedSinger(std::size_t index) const { return folded_singers_[index]; }
+  // Substring lookup over the folded names and singers (text = song index).
+  const TextIndex& NameIndex() const { return name_index_; }
+  const TextIndex& SingerIndex() const { return singer_index_; }
   // Song indices, most played (before this run) first.
   std::span<const std::size_t> ByPopularity() const { return by_popularity_; }
 
@@ -54,6 +58,8 @@ class Catalogue {
   std::vector<std::string> folded_names_;
   std::vector<std::string> folded_singers_;
   std::vector<std::size_t> by_popularity_;
+  TextIndex name_index_;
+  TextIndex singer_index_;
   std::unordered_map<std::int64_t, std::size_t> by_id_;
   std::unordered_map<std::string, std::size_t> picture_by_singer_;
   std::vector<std::atomic<std::uint64_t>> plays_;

@@ -11,25 +11,25 @@ namespace {
 
 enum class MatchRank { kExactName, kNamePrefix, kNameSubstring, kSinger, kNone };
 
-MatchRank RankOf(const std::string& name, const std::string& singer, const std::string& query) {
-  if (name == query) return MatchRank::kExactName;
-  if (name.starts_with(query)) return MatchRank::kNamePrefix;
-  if (name.find(query) != std::string::npos) return MatchRank::kNameSubstring;
-  if (singer.find(query) != std::string::npos) return MatchRank::kSinger;
-  return MatchRank::kNone;
-}
-
 }  // namespace
 
 std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query) {
   const std::string folded = FoldCase(TrimWhite(query));
   if (folded.empty()) return {};
+  std::vector<MatchRank> ranks(catalogue.Size(), MatchRank::kNone);
+  catalogue.NameIndex().ForEachMatch(folded, [&](const TextIndex::Match& m) {
+    ranks[m.text] = m.whole      ? MatchRank::kExactName
+                    : m.at_start ? MatchRank::kNamePrefix
+                                 : MatchRank::kNameSubstring;
+  });
+  catalogue.SingerIndex().ForEachMatch(folded, [&](const TextIndex::Match& m) {
+    if (ranks[m.text] == MatchRank::kNone) ranks[m.text] = MatchRank::kSinger;
+  });
   // Walking in popularity order and keeping one list per match kind gives
   // the ranking without a sort.
   std::vector<std::size_t> by_rank[static_cast<int>(MatchRank::kNone)];
   for (const std::size_t i : catalogue.ByPopularity()) {
-    const auto rank = RankOf(catalogue.FoldedName(i), catalogue.FoldedSinger(i), folded);
-    if (rank != MatchRank::kNone) by_rank[static_cast<int>(rank)].push_back(i);
+    if (ranks[i] != MatchRank::kNone) by_rank[static_cast<int>(ranks[i])].push_back(i);
   }
   std::vector<std::size_t> order;
   for (const auto& group : by_rank)

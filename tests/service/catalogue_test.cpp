@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "service/catalogue.h"
 #include "service/catalogue_manifest.h"
 #include "service/chart_order.h"
 #include "service/search_matching.h"
 #include "service/service_constants.h"
+#include "service/text_index.h"
 #include "test_library.h"
 
 namespace vexo::service {
@@ -99,6 +101,20 @@ TEST_F(CatalogueModel, LookupByTitlePrefersTheSinger) {
   EXPECT_EQ(catalogue_.FindByTitle("alice", "MOON RIVER"), catalogue_.FindSong(1));
   EXPECT_EQ(catalogue_.FindByTitle("someone else", "Moon"), catalogue_.FindSong(2));
   EXPECT_FALSE(catalogue_.FindByTitle("Alice", ""));
+}
+
+TEST(TextIndexLookup, FindsEachTextOnceAndNeverAcrossTwoTexts) {
+  const TextIndex index({"abcab", "cab", "ab", "xa", "bx", ""});
+  std::vector<std::tuple<std::size_t, bool, bool>> found;
+  index.ForEachMatch(
+      "ab", [&](const TextIndex::Match& m) { found.emplace_back(m.text, m.at_start, m.whole); });
+  // "xa" + "bx" would spell "ab" if the texts ran together.
+  EXPECT_EQ(found, (std::vector<std::tuple<std::size_t, bool, bool>>{
+                       {0, true, false}, {1, false, false}, {2, true, true}}));
+  int calls = 0;
+  index.ForEachMatch("", [&](const TextIndex::Match&) { ++calls; });
+  TextIndex().ForEachMatch("a", [&](const TextIndex::Match&) { ++calls; });
+  EXPECT_EQ(calls, 0);
 }
 
 TEST(CatalogueFile, RoundTripsAndRefusesPathsOutsideTheLibrary) {
