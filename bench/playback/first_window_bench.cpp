@@ -13,14 +13,13 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/sound/mci.h"
 #include "platform/sound/mpv_library.h"
-
-extern char** environ;
 
 namespace {
 
@@ -96,7 +95,12 @@ bool RunOnce(Mode mode, long* paint_us, long* load_us) {
   close(pipe_fds[0]);
   int status = 0;
   waitpid(pid, &status, 0);
-  return got > 0 && std::sscanf(buffer, "%ld %ld", paint_us, load_us) == 2;
+  if (got <= 0) return false;
+  char* end = nullptr;
+  *paint_us = std::strtol(buffer, &end, 10);
+  if (end == buffer) return false;
+  *load_us = std::strtol(end, nullptr, 10);
+  return true;
 }
 
 void BM_FirstPaintedWindow(benchmark::State& state) {
@@ -131,7 +135,7 @@ BENCHMARK(BM_FirstPaintedWindow)
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strncmp(argv[1], "--child=", 8) == 0) {
-    return RunChild(static_cast<Mode>(std::atoi(argv[1] + 8)), argc, argv);
+    return RunChild(static_cast<Mode>(std::strtol(argv[1] + 8, nullptr, 10)), argc, argv);
   }
   g_self = argv[0];
   benchmark::Initialize(&argc, argv);

@@ -8,6 +8,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 
@@ -20,8 +21,6 @@
 
 #include "playback/media_play.h"
 #include "tests/platform/sound/test_media.h"
-
-extern char** environ;
 
 namespace vexo {
 namespace {
@@ -124,6 +123,7 @@ bool RunMpvCli(const Text& url, double* cpu, long* max_rss_kb, double* wall) {
                                    "--osc=no",
                                    url};
   std::vector<char*> argv;
+  argv.reserve(args.size() + 1);
   for (std::string& a : args)
     argv.push_back(a.data());
   argv.push_back(nullptr);

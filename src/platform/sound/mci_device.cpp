@@ -158,7 +158,7 @@ int MciDevice::Play(std::optional<int> from_ms) {
     const int length = LengthMs();
     if (length > 0 && *from_ms > length) return kMciErrorOutOfRange;
     if (!SeekExact(*from_ms)) return kMciErrorHardware;
-  } else if (AtEnd()) {
+  } else if (!seek_target_ms_ && AtEnd()) {
     if (!SeekExact(0)) return kMciErrorHardware;
   }
   if (!SetPause(false)) return kMciErrorHardware;
@@ -207,7 +207,9 @@ int MciDevice::SeekToEnd() {
 
 Text MciDevice::Mode() {
   DrainEvents();
-  if (state_ == State::kPlaying && AtEnd()) state_ = State::kStopped;
+  // While a seek is on its way the player may still report the end it is
+  // leaving ("play" on a medium that played out seeks to its start).
+  if (state_ == State::kPlaying && !seek_target_ms_ && AtEnd()) state_ = State::kStopped;
   switch (state_) {
     case State::kPlaying:
       return kMciModePlaying;
@@ -246,20 +248,16 @@ void MciDevice::DrainEvents() {
 
 void MciDevice::HandleEvent(const mpv_event& event) {
   switch (event.event_id) {
-    case MPV_EVENT_PLAYBACK_RESTART:
-      // A seek has landed: positions come from the player again.
-      seek_target_ms_.reset();
-      break;
+    case MPV_EVENT_PLAYBACK_RESTART:  // a seek has landed
     case MPV_EVENT_END_FILE:
+      // Positions come from the player again.
       seek_target_ms_.reset();
       break;
     case MPV_EVENT_IDLE:
+    case MPV_EVENT_SHUTDOWN:
       // With keep-open the player holds the medium at its end; it goes idle
       // only when the medium is gone (a stream that broke off), and the
       // device then reads as at its end.
-      loaded_ = false;
-      break;
-    case MPV_EVENT_SHUTDOWN:
       loaded_ = false;
       break;
     default:

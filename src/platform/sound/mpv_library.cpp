@@ -8,6 +8,8 @@
 #include <clocale>
 #include <cstring>
 #include <future>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -35,31 +37,46 @@ void LowerThisThreadsPriority() {
 #endif
 }
 
-// Loads the library and resolves every function; the handle is never closed,
-// libmpv stays loaded for the whole run.
-MpvLibrary* LoadLibrary() {
+}  // namespace
+
+const MpvLibrary* LoadMpvLibrary(std::initializer_list<const char*> file_names) {
   void* library = nullptr;
-  for (const char* name : kLibraryNames) {
+  for (const char* name : file_names) {
     library = dlopen(name, RTLD_NOW | RTLD_LOCAL);
     if (library != nullptr) break;
   }
   if (library == nullptr) return nullptr;
-  static MpvLibrary loaded;
-  MpvLibrary table;
-  bool complete = Resolve(library, "mpv_create", &table.create) &&
-                  Resolve(library, "mpv_initialize", &table.initialize) &&
-                  Resolve(library, "mpv_terminate_destroy", &table.terminate_destroy) &&
-                  Resolve(library, "mpv_set_option_string", &table.set_option_string) &&
-                  Resolve(library, "mpv_command", &table.command) &&
-                  Resolve(library, "mpv_set_property", &table.set_property) &&
-                  Resolve(library, "mpv_get_property", &table.get_property) &&
-                  Resolve(library, "mpv_get_property_string", &table.get_property_string) &&
-                  Resolve(library, "mpv_free", &table.free) &&
-                  Resolve(library, "mpv_wait_event", &table.wait_event) &&
-                  Resolve(library, "mpv_set_wakeup_callback", &table.set_wakeup_callback);
-  if (!complete) return nullptr;
-  loaded = table;
-  return &loaded;
+  // One table per loaded library, kept (like the library) for the whole run.
+  static std::mutex tables_mutex;
+  static auto* tables = new std::map<void*, std::unique_ptr<MpvLibrary>>;
+  std::lock_guard lock(tables_mutex);
+  if (auto known = tables->find(library); known != tables->end()) {
+    dlclose(library);  // the count taken by this dlopen
+    return known->second.get();
+  }
+  auto table = std::make_unique<MpvLibrary>();
+  const bool complete = Resolve(library, "mpv_create", &table->create) &&
+                        Resolve(library, "mpv_initialize", &table->initialize) &&
+                        Resolve(library, "mpv_terminate_destroy", &table->terminate_destroy) &&
+                        Resolve(library, "mpv_set_option_string", &table->set_option_string) &&
+                        Resolve(library, "mpv_command", &table->command) &&
+                        Resolve(library, "mpv_set_property", &table->set_property) &&
+                        Resolve(library, "mpv_get_property", &table->get_property) &&
+                        Resolve(library, "mpv_get_property_string", &table->get_property_string) &&
+                        Resolve(library, "mpv_free", &table->free) &&
+                        Resolve(library, "mpv_wait_event", &table->wait_event) &&
+                        Resolve(library, "mpv_set_wakeup_callback", &table->set_wakeup_callback);
+  if (!complete) {
+    dlclose(library);
+    return nullptr;
+  }
+  return tables->emplace(library, std::move(table)).first->second.get();
+}
+
+namespace {
+
+const MpvLibrary* LoadLibrary() {
+  return LoadMpvLibrary({kLibraryNames[0], kLibraryNames[1]});
 }
 
 std::once_flag g_started;
@@ -86,8 +103,12 @@ void StartLoad() {
 }  // namespace
 
 void EnsureNumericLocale() {
-  const char* current = std::setlocale(LC_NUMERIC, nullptr);
-  if (current == nullptr || std::strcmp(current, "C") != 0) std::setlocale(LC_NUMERIC, "C");
+  // The locale is process-wide; this runs on the user-interface thread, and
+  // changes it only when Qt has set it from the environment.
+  const char* current = std::setlocale(LC_NUMERIC, nullptr);  // NOLINT(concurrency-mt-unsafe)
+  if (current == nullptr || std::strcmp(current, "C") != 0) {
+    std::setlocale(LC_NUMERIC, "C");  // NOLINT(concurrency-mt-unsafe)
+  }
 }
 
 void PreloadMediaLibrary() {

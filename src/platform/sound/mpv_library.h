@@ -5,6 +5,8 @@
 // window shows, and the first open waits for it.
 #include <mpv/client.h>
 
+#include <initializer_list>
+
 namespace vexo {
 
 // The libmpv functions the media engine uses, resolved by name.
@@ -30,6 +32,11 @@ void PreloadMediaLibrary();
 // The loaded library, waiting for a load in progress (and starting one when
 // none was started); null when libmpv cannot be loaded or lacks a function.
 const MpvLibrary* MediaLibrary();
+
+// Loads the first of the named libraries that exists and resolves every
+// function the engine uses; null when none loads or one lacks a function.
+// The loaded library stays for the whole run.
+const MpvLibrary* LoadMpvLibrary(std::initializer_list<const char*> file_names);
 
 // Makes sure the numeric locale is "C", as libmpv requires before it creates a
 // handle. Qt sets the locale from the environment when the application object

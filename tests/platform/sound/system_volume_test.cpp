@@ -53,6 +53,7 @@ TEST_F(SystemVolumeTest, StepsOfTwoPercentWithinFullScale) {
   EXPECT_TRUE(StepSystemVolume(true));
   EXPECT_EQ(ReadSystemVolumePercent(), 2);
 
+  // NOLINTBEGIN(concurrency-mt-unsafe): the test runs alone in its process.
   // A step up unmutes, as a volume key does; a step down leaves the mute.
   if (std::system("pactl set-sink-mute @DEFAULT_SINK@ 1") == 0) {
     EXPECT_TRUE(StepSystemVolume(false));
@@ -60,9 +61,12 @@ TEST_F(SystemVolumeTest, StepsOfTwoPercentWithinFullScale) {
     EXPECT_TRUE(StepSystemVolume(true));
     EXPECT_EQ(std::system("pactl get-sink-mute @DEFAULT_SINK@ | grep -q no"), 0);
   }
+  // NOLINTEND(concurrency-mt-unsafe)
 }
 
 // Without a server the step reports false at once and nothing else happens.
+// NOLINTBEGIN(concurrency-mt-unsafe): the environment is changed while no
+// other thread runs.
 TEST(SystemVolumeNoServerTest, ReturnsFalseQuickly) {
   const char* saved = std::getenv("PULSE_SERVER");
   const std::string saved_value = saved != nullptr ? saved : "";
@@ -80,6 +84,7 @@ TEST(SystemVolumeNoServerTest, ReturnsFalseQuickly) {
     unsetenv("PULSE_SERVER");
   }
 }
+// NOLINTEND(concurrency-mt-unsafe)
 
 }  // namespace
 }  // namespace vexo

@@ -133,9 +133,11 @@ Text ClosedPortUrl() {
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t length = sizeof(address);
-  bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-  getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  close(fd);
+  const bool bound = fd >= 0 &&
+                     bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
+                     getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0;
+  if (fd >= 0) close(fd);
+  if (!bound) address.sin_port = htons(1);  // a privileged port nothing serves here
   return "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/song.mp3";
 }
 
