@@ -36,8 +36,11 @@ function(vexo_test name)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
+  if(NOT T_LABELS)
+    set(T_LABELS unit)
+  endif()
   gtest_discover_tests(${name}
       DISCOVERY_TIMEOUT 60
       PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
-                 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VEXO_TEST=1")
+                 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()
