@@ -7,11 +7,18 @@ namespace vexo {
 SharedLyricLines::SharedLyricLines() : lines_(std::make_shared<const LyricList>()) {}
 
 std::shared_ptr<const LyricList> SharedLyricLines::Snapshot() const {
-  return lines_.load(std::memory_order_acquire);
+  const std::lock_guard lock(mutex_);
+  return lines_;
 }
 
 void SharedLyricLines::Replace(LyricList lines) {
-  lines_.store(std::make_shared<const LyricList>(std::move(lines)), std::memory_order_release);
+  auto fresh = std::make_shared<const LyricList>(std::move(lines));
+  {
+    const std::lock_guard lock(mutex_);
+    lines_.swap(fresh);
+  }
+  // The old list (now in `fresh`) is released here, outside the lock; a
+  // reader that still holds it keeps it alive.
 }
 
 void SharedLyricLines::Clear() {

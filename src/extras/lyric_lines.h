@@ -1,11 +1,12 @@
 #pragma once
 // The lines of the current lyrics, shared between the lyrics worker, which
-// replaces them, and the lyrics timer, which reads them. The list is immutable
-// once published and is swapped as a whole through an atomic shared pointer,
-// so a reader holds either the complete old list or the complete new one, and
-// a list stays alive as long as anyone still reads it.
-#include <atomic>
+// replaces them, and the lyrics timer, which reads them. A list is immutable
+// once published and is swapped as a whole: a reader takes a shared pointer to
+// the complete old list or the complete new one, and a list stays alive as long
+// as anyone still reads it. The swap itself is a pointer exchange under a small
+// lock, held for no longer than copying the pointer.
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "platform/text.h"
@@ -28,7 +29,8 @@ class SharedLyricLines {
   void Clear();
 
  private:
-  std::atomic<std::shared_ptr<const LyricList>> lines_;
+  mutable std::mutex mutex_;
+  std::shared_ptr<const LyricList> lines_;
 };
 
 }  // namespace vexo
