@@ -13,6 +13,7 @@
 #include "extras/extras_constants.h"
 #include "extras/lyrics_worker.h"
 #include "extras/picture_worker.h"
+#include "net/http_request.h"
 #include "platform/codepage.h"
 #include "platform/controls/group_box.h"
 #include "service/catalogue_server.h"
@@ -141,6 +142,16 @@ void BM_DownloadSong_50MB(benchmark::State& st) {
   st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * kSongBytes));
 }
 BENCHMARK(BM_DownloadSong_50MB)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The fetch alone, to tell the request routine's share from the file's.
+void BM_FetchOnly_50MB(benchmark::State& st) {
+  for (auto _ : st) {
+    if (HttpRequestBytes(TheSongServer().Url()).size() != kSongBytes)
+      st.SkipWithError("short body");
+  }
+  st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * kSongBytes));
+}
+BENCHMARK(BM_FetchOnly_50MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The curl tool saving the same URL into a file, process start included.
 void BM_CurlTool_50MB(benchmark::State& st) {
