@@ -163,13 +163,16 @@ int MciSendCommandOpen(const MciOpenParms& parms) {
     if (devices.by_alias.count(alias) != 0) return kMciErrorDuplicateAlias;
     serial = devices.next_serial++;
   }
-  ArmMciEventPump(DrainBySerial);
+  // The pump lives on the thread of the first open, the user-interface
+  // thread, for the whole run: a wake-up may still be queued when the last
+  // device closes.
+  static MciEventPump* pump = new MciEventPump(DrainBySerial);
   const MpvLibrary* mpv = MediaLibrary();
   if (mpv == nullptr) return kMciErrorCannotLoadDriver;
 
   // Loading runs without the lock: it may take up to the network time-out.
   std::unique_ptr<MciDevice> device;
-  const int result = MciDevice::Open(*mpv, parms.element, serial, &device);
+  const int result = MciDevice::Open(*mpv, parms.element, pump, serial, &device);
   if (result != kMciSuccess) return result;
   std::lock_guard lock(devices.mutex);
   // The alias may have been taken meanwhile by an open on another thread.

@@ -63,8 +63,8 @@ int LoadFailureCode(int mpv_error) {
 
 }  // namespace
 
-int MciDevice::Open(const MpvLibrary& mpv, const Text& element, std::uint64_t serial,
-                    std::unique_ptr<MciDevice>* device) {
+int MciDevice::Open(const MpvLibrary& mpv, const Text& element, MciEventPump* pump,
+                    std::uint64_t serial, std::unique_ptr<MciDevice>* device) {
   EnsureNumericLocale();
   mpv_handle* handle = mpv.create();
   if (handle == nullptr) return kMciErrorCannotLoadDriver;
@@ -79,7 +79,7 @@ int MciDevice::Open(const MpvLibrary& mpv, const Text& element, std::uint64_t se
     return kMciErrorCannotLoadDriver;
   }
   // From here the device owns the handle and closes it on every path.
-  std::unique_ptr<MciDevice> opened(new MciDevice(mpv, handle, serial));
+  std::unique_ptr<MciDevice> opened(new MciDevice(mpv, handle, pump, serial));
   const char* load[] = {"loadfile", element.c_str(), nullptr};
   if (mpv.command(handle, load) < 0) return kMciErrorFileNotFound;
 
@@ -113,8 +113,10 @@ int MciDevice::Open(const MpvLibrary& mpv, const Text& element, std::uint64_t se
   }
 }
 
-MciDevice::MciDevice(const MpvLibrary& mpv, mpv_handle* handle, std::uint64_t serial)
+MciDevice::MciDevice(const MpvLibrary& mpv, mpv_handle* handle, MciEventPump* pump,
+                     std::uint64_t serial)
     : mpv_(mpv), handle_(handle) {
+  wakeup_.pump = pump;
   wakeup_.serial = serial;
   mpv_.set_wakeup_callback(handle_, MciWakeupCallback, &wakeup_);
 }

@@ -38,8 +38,9 @@ class MciDevice {
  public:
   // Opens the element (path or URL) and waits until libmpv has loaded it or
   // failed. On success *device holds the device; the result is an MCI code.
-  static int Open(const MpvLibrary& mpv, const Text& element, std::uint64_t serial,
-                  std::unique_ptr<MciDevice>* device);
+  // Its wake-ups go to the pump, which must outlive the device.
+  static int Open(const MpvLibrary& mpv, const Text& element, MciEventPump* pump,
+                  std::uint64_t serial, std::unique_ptr<MciDevice>* device);
 
   ~MciDevice();
   MciDevice(const MciDevice&) = delete;
@@ -75,7 +76,7 @@ class MciDevice {
  private:
   enum class State { kStopped, kPlaying, kPaused };
 
-  MciDevice(const MpvLibrary& mpv, mpv_handle* handle, std::uint64_t serial);
+  MciDevice(const MpvLibrary& mpv, mpv_handle* handle, MciEventPump* pump, std::uint64_t serial);
   bool SetPause(bool pause);
   bool SeekExact(int position_ms);
   bool AtEnd();
