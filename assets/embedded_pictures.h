@@ -13,5 +13,15 @@ const ByteSet& DefaultSingerPicture();
 // The search button's two pictures: icon files, one 24 x 24 image at 32 bpp each.
 const ByteSet& SearchButtonPicture1();
 const ByteSet& SearchButtonPicture2();
+// The skin's caption-button pictures: PNG, 26 x 18 (the close button 38 x 18);
+// the maximize button shows the restore picture while the window is maximized.
+const ByteSet& CaptionMinimizePicture();
+const ByteSet& CaptionMaximizePicture();
+const ByteSet& CaptionRestorePicture();
+const ByteSet& CaptionClosePicture();
+const ByteSet& CaptionHelpPicture();
+const ByteSet& CaptionMenuPicture();
+// The icon at the left of every caption bar: an icon file, one 32 x 32 image.
+const ByteSet& CaptionIcon();
 
 }  // namespace vexo::assets

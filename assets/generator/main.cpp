@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "backdrop.h"
+#include "caption_pictures.h"
 #include "ico_writer.h"
 #include "icons.h"
 
@@ -22,6 +23,14 @@ QByteArray EncodeJpeg(const QImage& image) {
   writer.setOptimizedWrite(false);
   writer.setProgressiveScanWrite(false);  // baseline
   writer.write(image);
+  return bytes;
+}
+
+QByteArray EncodePng(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "png");
   return bytes;
 }
 
@@ -55,6 +64,13 @@ int main(int argc, char** argv) {
       {"DefaultSingerPicture", "default_singer.ico", WriteIco(DrawDefaultSingerPicture())},
       {"SearchButtonPicture1", "search_square.ico", WriteIco(DrawSearchButtonSquare())},
       {"SearchButtonPicture2", "search_glass.ico", WriteIco(DrawSearchButtonGlass())},
+      {"CaptionMinimizePicture", "caption_minimize.png", EncodePng(DrawCaptionMinimize())},
+      {"CaptionMaximizePicture", "caption_maximize.png", EncodePng(DrawCaptionMaximize())},
+      {"CaptionRestorePicture", "caption_restore.png", EncodePng(DrawCaptionRestore())},
+      {"CaptionClosePicture", "caption_close.png", EncodePng(DrawCaptionClose())},
+      {"CaptionHelpPicture", "caption_help.png", EncodePng(DrawCaptionHelp())},
+      {"CaptionMenuPicture", "caption_menu.png", EncodePng(DrawCaptionMenu())},
+      {"CaptionIcon", "caption_icon.ico", WriteIco(DrawCaptionIcon())},
   };
 
   QByteArray source =
