@@ -257,16 +257,5 @@ TEST_F(MediaPlayEngineTest, OpeningAgainClosesTheFormerMedium) {
   EXPECT_EQ(player.GetLengthMs(), 0);
 }
 
-TEST_F(MediaPlayEngineTest, TwoPlayersPlayIndependently) {
-  MediaPlay first;
-  MediaPlay second;
-  EXPECT_NE(first.alias(), second.alias());
-  ASSERT_TRUE(first.OpenMedia(server_->Url("/tone.mp3")));
-  ASSERT_TRUE(second.OpenMedia(server_->Url("/tone.wav")));
-  ASSERT_TRUE(first.PlayMedia(kPlayFromCurrent));
-  EXPECT_EQ(first.GetPlayState(), kPlayStatePlaying);
-  EXPECT_EQ(second.GetPlayState(), kPlayStateStopped);
-}
-
 }  // namespace
 }  // namespace vexo

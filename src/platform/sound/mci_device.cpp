@@ -95,10 +95,14 @@ int MciDevice::Open(const MpvLibrary& mpv, const Text& element, MciEventPump* pu
         char* audio = mpv.get_property_string(handle, "current-tracks/audio/id");
         if (audio == nullptr) return kMciErrorInvalidFile;
         mpv.free(audio);
+        break;  // loaded; ready once the player has primed its start
+      }
+      case MPV_EVENT_PLAYBACK_RESTART:
+        // Primed at the start: "play" sounds at once, and this start can no
+        // longer be taken for the landing of a later seek.
         opened->DrainEvents();
         *device = std::move(opened);
         return kMciSuccess;
-      }
       case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event->data);
         // A playlist (.asx, .m3u ...) hands over to its entries: wait on.

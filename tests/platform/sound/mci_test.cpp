@@ -80,15 +80,9 @@ TEST_F(MciTest, OpenLoadsStoppedAndPlaysInRealTime) {
   EXPECT_EQ(Ask("status song mode"), "playing");
 }
 
-TEST_F(MciTest, Mp3OpensAndReportsItsLength) {
-  ASSERT_EQ(Open(server_->Url("/tone.mp3")), kMciSuccess);
-  EXPECT_NEAR(Number("status song length"), kToneMs, 60);
-  ASSERT_EQ(Send("play song"), kMciSuccess);
-  EXPECT_TRUE(WaitUntil([] { return Number("status song position") > 200; }, milliseconds(5000)));
-}
-
 TEST_F(MciTest, PlayFromLandsOnTheAskedPosition) {
   ASSERT_EQ(Open(server_->Url("/tone.mp3")), kMciSuccess);
+  EXPECT_NEAR(Number("status song length"), kToneMs, 60);
   ASSERT_EQ(Send("play song"), kMciSuccess);
   for (int target : {1500, 400, 2000}) {
     const auto start = steady_clock::now();
