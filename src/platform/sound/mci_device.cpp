@@ -141,6 +141,8 @@ bool MciDevice::SeekExact(int position_ms) {
   const char* seek[] = {"seek", seconds.c_str(), "absolute+exact", nullptr};
   if (mpv_.command(handle_, seek) < 0) return false;
   seek_target_ms_ = position_ms;
+  restarts_since_seek_ = 0;
+  seek_sent_at_ = Clock::now();
   return true;
 }
 
@@ -234,6 +236,10 @@ int MciDevice::LengthMs() {
 
 int MciDevice::PositionMs() {
   DrainEvents();
+  if (seek_target_ms_ &&
+      Clock::now() - seek_sent_at_ > std::chrono::milliseconds(kMciSeekPendingLimitMs)) {
+    seek_target_ms_.reset();
+  }
   if (seek_target_ms_) return *seek_target_ms_;
   std::optional<double> position = DoubleProperty("time-pos");
   if (!position) return 0;
@@ -254,9 +260,22 @@ void MciDevice::DrainEvents() {
 
 void MciDevice::HandleEvent(const mpv_event& event) {
   switch (event.event_id) {
-    case MPV_EVENT_PLAYBACK_RESTART:  // a seek has landed
+    case MPV_EVENT_PLAYBACK_RESTART:
+      // A seek has landed: the pending one when the player starts at its
+      // target, or when this is the second start since it was sent.
+      if (seek_target_ms_) {
+        ++restarts_since_seek_;
+        const std::optional<double> at = DoubleProperty("time-pos");
+        const auto played =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - seek_sent_at_)
+                .count();
+        const long offset = at ? static_cast<long>(MillisecondsOf(*at)) - *seek_target_ms_ : 0;
+        const bool on_target = at && offset >= -kMciSeekLandingToleranceMs &&
+                               offset <= kMciSeekLandingToleranceMs + played;
+        if (on_target || restarts_since_seek_ >= 2) seek_target_ms_.reset();
+      }
+      break;
     case MPV_EVENT_END_FILE:
-      // Positions come from the player again.
       seek_target_ms_.reset();
       break;
     case MPV_EVENT_IDLE:

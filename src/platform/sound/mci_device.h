@@ -1,5 +1,6 @@
 #pragma once
 // One open MCI device: one libmpv player holding one medium.
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -28,6 +29,15 @@ inline constexpr const char* kMciAudioOutputs = "pulse,alsa,null";
 
 // The name the sound server shows for the player's stream.
 inline constexpr const char* kMciClientName = "Vexo";
+
+// A start reported within this distance of the pending seek's target (plus
+// the time played since the seek was sent) is that seek landing; exact seeks
+// land on the target itself.
+inline constexpr int kMciSeekLandingToleranceMs = 250;
+
+// A seek whose landing was never recognised stops standing in for the
+// position after this long.
+inline constexpr int kMciSeekPendingLimitMs = 5000;
 
 // The mode replies.
 inline constexpr const char* kMciModePlaying = "playing";
@@ -92,6 +102,10 @@ class MciDevice {
   // The target of a seek libmpv has not finished yet: positions read it, so a
   // position asked right after "play from" is the position asked for.
   std::optional<int> seek_target_ms_;
+  // Starts reported since that seek was sent: the first may still belong to
+  // an earlier seek that libmpv was already carrying out.
+  int restarts_since_seek_ = 0;
+  std::chrono::steady_clock::time_point seek_sent_at_;
 };
 
 }  // namespace vexo
