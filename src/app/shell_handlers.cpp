@@ -7,6 +7,7 @@
 #include "platform/controls/message_box.h"
 #include "platform/controls/shell_open.h"
 #include "platform/system_text.h"
+#include "skin/apply_skin.h"
 
 namespace vexo {
 namespace {
@@ -33,8 +34,9 @@ Text AboutText() {
 }
 
 void OnWindowCreated(MainWindow& w) {
-  // The skin engine joins here: it draws the window over the background
-  // picture (assets::BackgroundPicture) with the veil alpha kSkinVeilAlpha.
+  // The skin draws the window over the background picture, its controls
+  // behind a milky veil of alpha kSkinVeilAlpha.
+  ApplySkin(w.window, assets::BackgroundPicture(), kSkinVeilAlpha);
   w.图片框1.SetPicture(assets::DefaultSingerPicture());
 }
 

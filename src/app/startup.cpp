@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/startup_probe.h"
 #include "platform/sound/mci.h"
+#include "skin/skin_module.h"
 
 namespace vexo {
 
@@ -32,6 +33,8 @@ std::unique_ptr<MainWindow> StartPlayer() {
   SetDefaultFont();
   CreateGlobals();
   RegisterExitRoutine();
+  StartSkinModule();
+  AddExitStep(EndSkinModule);
   auto w = std::make_unique<MainWindow>();
   WireEvents(*w);
   InstallStartupProbe(w->window);

@@ -34,9 +34,26 @@ void SkinEngine::Destroy() {
   for (auto& record : windows_) {
     if (record->window) {
       record->window->removeEventFilter(record->filter.get());
-      QObject::disconnect(record->window, &QObject::destroyed, nullptr, nullptr);
     }
     if (record->hoverTimer) record->hoverTimer->stop();
+    for (const auto& connection : record->connections)
+      QObject::disconnect(connection);
+    // The controls keep working on their own, without the engine's looks.
+    auto release = [](QWidget* control) {
+      if (control == nullptr) return;
+      for (QObject* filter : control->findChildren<QObject*>(Qt::FindDirectChildrenOnly)) {
+        if (dynamic_cast<OverlayEvents*>(filter) || dynamic_cast<ContainerEvents*>(filter)) {
+          control->removeEventFilter(filter);
+          delete filter;
+        }
+      }
+      if (dynamic_cast<OverlayEffect*>(control->graphicsEffect()))
+        control->setGraphicsEffect(nullptr);
+    };
+    for (const OverlayRecord& o : record->overlays)
+      release(o.control);
+    for (const ContainerRecord& c : record->containers)
+      release(c.control);
   }
   windows_.clear();
   captionIcon_.Dispose();
@@ -205,8 +222,8 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
   r.filter = std::make_unique<WindowEvents>(this);
   window->setMouseTracking(true);
   window->installEventFilter(r.filter.get());
-  QObject::connect(window, &QObject::destroyed, r.filter.get(),
-                   [this, window] { WindowDestroyed(window); });
+  r.connections.push_back(QObject::connect(window, &QObject::destroyed, r.filter.get(),
+                                           [this, window] { WindowDestroyed(window); }));
   SetProp(window, kHwLbId, index);
 }
 
@@ -225,14 +242,15 @@ void SkinEngine::SubclassChildren(int index, QWidget* parent) {
     SetProp(child, kHwFuId, index);
     record->skinnedControls.emplace_back(child);
     if (auto* edit = qobject_cast<QLineEdit*>(child)) {
-      QObject::connect(edit, &QLineEdit::textChanged, edit,
-                       [this, edit] { OnChildNotification(edit); });
+      record->connections.push_back(QObject::connect(edit, &QLineEdit::textChanged, edit,
+                                                     [this, edit] { OnChildNotification(edit); }));
     } else if (auto* list = qobject_cast<QListWidget*>(child)) {
-      QObject::connect(list, &QListWidget::currentRowChanged, list,
-                       [this, list] { OnChildNotification(list); });
+      record->connections.push_back(QObject::connect(list, &QListWidget::currentRowChanged, list,
+                                                     [this, list] { OnChildNotification(list); }));
     } else if (auto* combo = qobject_cast<QComboBox*>(child)) {
-      QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                       [this, combo] { OnChildNotification(combo); });
+      record->connections.push_back(
+          QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                           [this, combo] { OnChildNotification(combo); }));
     }
   }
 }

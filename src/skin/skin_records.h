@@ -129,6 +129,7 @@ struct WindowRecord {
   std::vector<ContainerRecord> containers;
   std::vector<QPointer<QWidget>> dockedChildren;
   std::vector<QPointer<QWidget>> skinnedControls;
+  std::vector<QMetaObject::Connection> connections;  // undone when the engine goes
 
   // How often the cached image was rebuilt (benchmarks and tests read it).
   int renderCount = 0;

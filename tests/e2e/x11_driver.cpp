@@ -124,6 +124,24 @@ bool X11Driver::ClickAt(int x, int y) {
   return std::system(cmd.c_str()) == 0;
 }
 
+bool X11Driver::DragFromTo(int x1, int y1, int x2, int y2) {
+  constexpr int kSteps = 8;
+  std::string cmd =
+      "xdotool mousemove --sync " + std::to_string(x1) + " " + std::to_string(y1) + " mousedown 1";
+  for (int i = 1; i <= kSteps; ++i) {
+    cmd += " mousemove --sync " + std::to_string(x1 + (x2 - x1) * i / kSteps) + " " +
+           std::to_string(y1 + (y2 - y1) * i / kSteps);
+  }
+  cmd += " mouseup 1";
+  return std::system(cmd.c_str()) == 0;
+}
+
+QRect X11Driver::Geometry(unsigned long window) {
+  for (const auto& w : MappedWindows())
+    if (w.id == window) return w.geometry;
+  return {};
+}
+
 ChildProcess::ChildProcess(const std::string& path) {
   char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
   if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = -1;

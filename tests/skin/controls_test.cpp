@@ -54,6 +54,20 @@ TEST(SkinOverlay, ReplacesExactlyTheKeyColouredPixels) {
   }
 }
 
+TEST(SkinOverlay, EndingTheEngineLeavesTheControlsToThemselves) {
+  auto engine = std::make_unique<SkinEngine>();
+  SkinnedWindow w(*engine);
+  auto* label = new QLabel(w.window.get());
+  auto* box = new QGroupBox(w.window.get());
+  engine->MakeTransparent(label);
+  engine->SkinContainer(box);
+  ASSERT_NE(label->graphicsEffect(), nullptr);
+  engine.reset();
+  EXPECT_EQ(label->graphicsEffect(), nullptr);
+  const QImage shot = w.window->grab().toImage();  // paints without the engine
+  EXPECT_FALSE(shot.isNull());
+}
+
 TEST(SkinOverlay, AControlWithChildrenAlsoBecomesAPassiveContainer) {
   SkinEngine engine;
   SkinnedWindow w(engine);
