@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
+#include <atomic>
 #include <type_traits>
 #include <utility>
 
@@ -22,12 +23,34 @@ auto CallOnUi(F&& fn) -> std::invoke_result_t<F&> {
   using R = std::invoke_result_t<F&>;
   if (OnUiThread()) return fn();
   QObject* context = QCoreApplication::instance();
+  // Qt hands the call over under locks of its own; this release/acquire pair
+  // states the same ordering in a form thread checkers see: the worker's state
+  // before the call happens before the call, the call before the worker reads
+  // its result.
+  std::atomic<int> handover{0};
   if constexpr (std::is_void_v<R>) {
-    QMetaObject::invokeMethod(context, std::forward<F>(fn), Qt::BlockingQueuedConnection);
+    handover.store(1, std::memory_order_release);
+    QMetaObject::invokeMethod(
+        context,
+        [&] {
+          (void)handover.load(std::memory_order_acquire);
+          fn();
+          handover.store(2, std::memory_order_release);
+        },
+        Qt::BlockingQueuedConnection);
+    (void)handover.load(std::memory_order_acquire);
   } else {
     R result{};
+    handover.store(1, std::memory_order_release);
     QMetaObject::invokeMethod(
-        context, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
+        context,
+        [&] {
+          (void)handover.load(std::memory_order_acquire);
+          result = fn();
+          handover.store(2, std::memory_order_release);
+        },
+        Qt::BlockingQueuedConnection);
+    (void)handover.load(std::memory_order_acquire);
     return result;
   }
 }
