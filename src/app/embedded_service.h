@@ -16,10 +16,15 @@ class CatalogueConnection {
   // Starts the embedded service unless VEXO_SERVICE names one. Binding costs
   // well under a millisecond; the library loads in the background.
   CatalogueConnection();
+  // Stops the embedded service (it finishes the requests under way).
   ~CatalogueConnection();
   // "host:port" of the service; empty when the embedded one could not start.
   const std::string& Address() const { return address_; }
-  bool Embedded() const { return server_ != nullptr; }
+  bool Embedded() const;
+  // At the end of the program: lets the embedded service go without stopping
+  // it, so that ending never waits for a request under way; the process takes
+  // its threads and sockets with it.
+  void Abandon();
 
  private:
   std::unique_ptr<service::CatalogueServer> server_;

@@ -5,7 +5,8 @@
 
 namespace vexo {
 
-// Registers the exit routine so that it runs whenever the program ends.
+// Registers the exit routine so that it runs whenever the program ends (the
+// player always ends through ExitProgram).
 void RegisterExitRoutine();
 
 // A step the exit routine runs before it releases the global state (the

@@ -33,10 +33,9 @@ void CreateGlobals() {
 
 void RegisterExitRoutine() {
   static std::once_flag once;
-  std::call_once(once, [] {
-    std::atexit(RunExitRoutine);
-    std::at_quick_exit(RunExitRoutine);
-  });
+  // The program always ends through ExitProgram (quick_exit), while the
+  // window system still stands.
+  std::call_once(once, [] { std::at_quick_exit(RunExitRoutine); });
 }
 
 void AddExitStep(std::function<void()> step) {

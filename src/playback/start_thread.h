@@ -12,6 +12,10 @@ namespace vexo {
 // it. True when the thread was created.
 bool StartThread(std::function<void()> routine, std::thread* handle = nullptr);
 
+// How many routines started here are still running (the tests wait for the
+// workers of a song to end before its controls go).
+int RunningThreadCount();
+
 // The same with an int parameter handed to the routine.
 bool StartThread(std::function<void(int)> routine, int parameter, std::thread* handle = nullptr);
 

@@ -15,9 +15,12 @@ struct SkinModule {
   std::unique_ptr<SkinEngine> engine;
 };
 
+// Never destroyed by the run-time: the engine holds Qt objects, which must not
+// be torn down after the application object is gone; the exit routine ends
+// the module while the window system still stands.
 SkinModule& Module() {
-  static SkinModule module;
-  return module;
+  static SkinModule* module = new SkinModule;
+  return *module;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "assets/embedded_pictures.h"
 #include "platform/system_text.h"
+#include "playback/start_thread.h"
 #include "support/ui_wait.h"
 
 namespace vexo {
@@ -60,6 +61,9 @@ TEST(PlayerFlow, AChartFillsTheListAndItsRowsPlayFromTheEmbeddedService) {
   EXPECT_EQ(w->按钮1.Caption(), Sys("停止"));
   w->媒体播放1.CloseMedia();
   w->时钟1.SetInterval(0);
+  // The picture and lyrics workers of the songs started here end before the
+  // window they write into goes.
+  EXPECT_TRUE(test::WaitUntil([] { return RunningThreadCount() == 0; }, kPlayDeadlineMs));
 }
 
 }  // namespace
