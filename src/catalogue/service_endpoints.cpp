@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "service/service_constants.h"
-
 namespace vexo {
 
 namespace {
@@ -34,14 +32,6 @@ std::string ServiceHostPort(const std::string& address) {
 ServiceEndpoints EndpointsForService(const std::string& hostPort) {
   const std::string host = ServiceHostPort(hostPort);
   return {host, kUpstreamChartHost, host, host};
-}
-
-std::optional<std::string> ServiceFromEnvironment() {
-  const char* value = std::getenv(service::kServiceEnv);
-  if (value == nullptr) return std::nullopt;
-  std::string host = ServiceHostPort(value);
-  if (host.empty()) return std::nullopt;
-  return host;
 }
 
 }  // namespace vexo

@@ -1,7 +1,6 @@
 #pragma once
 // Where the player's requests go: the scheme-less "host:port" of each endpoint
 // of the catalogue service, held in one value the app makes once at start-up.
-#include <optional>
 #include <string>
 
 namespace vexo {
@@ -21,10 +20,6 @@ struct ServiceEndpoints {
 // Every endpoint at one service, addressed as "host:port" (a leading
 // "http://" and trailing slashes are dropped).
 ServiceEndpoints EndpointsForService(const std::string& hostPort);
-
-// The service named by VEXO_SERVICE (service::kServiceEnv), as "host:port"; nothing when the
-// variable is unset or names no host (empty, only a scheme, only slashes).
-std::optional<std::string> ServiceFromEnvironment();
 
 // The "host:port" form of a service address: without an "http://" prefix
 // (any letter case), a path or trailing slashes, or surrounding spaces; empty

@@ -23,42 +23,6 @@ TEST(ServiceEndpoints, EveryEndpointAtTheServiceWhateverTheAddressForm) {
   }
 }
 
-// Sets VEXO_SERVICE for one scope and restores what was there.
-class ServiceVariable {
- public:
-  explicit ServiceVariable(const char* value) {
-    if (const char* old = std::getenv("VEXO_SERVICE")) saved_ = old;
-    if (value) {
-      setenv("VEXO_SERVICE", value, 1);
-    } else {
-      unsetenv("VEXO_SERVICE");
-    }
-  }
-  ~ServiceVariable() {
-    if (saved_) {
-      setenv("VEXO_SERVICE", saved_->c_str(), 1);
-    } else {
-      unsetenv("VEXO_SERVICE");
-    }
-  }
-
- private:
-  std::optional<std::string> saved_;
-};
-
-TEST(ServiceEndpoints, EnvironmentNamesAServiceOnlyWithAHost) {
-  {
-    ServiceVariable variable(nullptr);
-    EXPECT_EQ(ServiceFromEnvironment(), std::nullopt);
-  }
-  for (const char* empty : {"", "http://", " / "}) {
-    ServiceVariable variable(empty);
-    EXPECT_EQ(ServiceFromEnvironment(), std::nullopt) << empty;
-  }
-  ServiceVariable variable("http://127.0.0.1:9000/");
-  EXPECT_EQ(ServiceFromEnvironment(), "127.0.0.1:9000");
-}
-
 TEST(RequestUrls, ChartSearchAndSuggestionAddressesAreSpelledExactly) {
   ServiceEndpoints endpoints{"charts:1", "upstream.example", "search:2", "lyrics:3"};
   EXPECT_EQ(ChartUrlFor(endpoints, 943),
