@@ -116,6 +116,8 @@ class SongServer {
     thread_ = std::thread([this] { server_.listen_after_bind(); });
   }
   ~SongServer() {
+    while (!server_.is_running())
+      std::this_thread::yield();
     server_.stop();
     thread_.join();
   }

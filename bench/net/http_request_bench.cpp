@@ -23,6 +23,8 @@ class BodyServer {
     thread_ = std::thread([this] { server_.listen_after_bind(); });
   }
   ~BodyServer() {
+    while (!server_.is_running())
+      std::this_thread::yield();
     server_.stop();
     thread_.join();
   }

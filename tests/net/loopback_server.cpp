@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace vexo::testing {
 
@@ -22,6 +23,9 @@ LoopbackServer::LoopbackServer() {
 }
 
 LoopbackServer::~LoopbackServer() {
+  // A stop that came before the accept loop began would not end it.
+  while (thread_.joinable() && !server_.is_running())
+    std::this_thread::yield();
   server_.stop();
   if (thread_.joinable()) thread_.join();
 }

@@ -138,14 +138,20 @@ TEST_F(MciTest, PauseAndResume) {
   EXPECT_EQ(Ask("status song mode"), "playing");
 }
 
+// How far the audio output's clock may run ahead of the test's over a song.
+constexpr int kClockDriftMs = 60;
+
 TEST_F(MciTest, EndReadsStoppedOnlyAfterTheSoundPlayedOut) {
   ASSERT_EQ(Open(server_->Url("/tone.wav"), "song", "waveaudio"), kMciSuccess);
   const int length = Number("status song length");
   const auto start = steady_clock::now();
   ASSERT_EQ(Send("play song"), kMciSuccess);
   ASSERT_TRUE(WaitUntil([] { return Ask("status song mode") == "stopped"; }, milliseconds(10000)));
-  // The whole tone has been played out in real time before the end shows.
-  EXPECT_GE(MsSince(start), length - 20);
+  // The whole tone has been played out in real time before the end shows. The
+  // output's clock and this one drift by a few milliseconds over a song; a
+  // song cut off with its buffered audio (a fifth of a second or more) is
+  // still caught.
+  EXPECT_GE(MsSince(start), length - kClockDriftMs);
   EXPECT_NEAR(Number("status song position"), length, 50);
   EXPECT_EQ(Ask("status song mode"), "stopped");
 

@@ -112,6 +112,9 @@ TestMediaServer::~TestMediaServer() {
     stopping_ = true;
   }
   stopping_cv_.notify_all();
+  // A stop that came before the accept loop began would not end it.
+  while (!server_->is_running())
+    std::this_thread::yield();
   server_->stop();
   thread_.join();
 }
