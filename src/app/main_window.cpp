@@ -7,11 +7,11 @@
 namespace vexo {
 namespace {
 
-void ApplyLook(Control& c, const ControlSpec& spec) {
-  c.SetGeometry(spec.left, spec.top, spec.width, spec.height);
-  if (spec.color != kBlack) c.SetTextColor(spec.color);
-  if (spec.fontPixels > 0 || spec.face[0] != '\0') c.SetFont(spec.face, spec.fontPixels);
-  if (spec.hidden) c.SetVisible(false);
+void ApplyLook(Control& c, const ControlSpec& entry) {
+  c.SetGeometry(entry.left, entry.top, entry.width, entry.height);
+  if (entry.color != kBlack) c.SetTextColor(entry.color);
+  if (entry.fontPixels > 0 || entry.face[0] != '\0') c.SetFont(entry.face, entry.fontPixels);
+  if (entry.hidden) c.SetVisible(false);
 }
 
 std::vector<ListColumn> Columns() {
@@ -21,40 +21,40 @@ std::vector<ListColumn> Columns() {
   return columns;
 }
 
-std::unique_ptr<Control> Make(const ControlSpec& spec, QWidget* parent) {
-  const Text& text = Sys(spec.text);
-  switch (spec.kind) {
+std::unique_ptr<Control> Make(const ControlSpec& entry, QWidget* parent) {
+  const Text& text = Sys(entry.text);
+  switch (entry.kind) {
     case ControlKind::kTransLabel: {
-      auto c = std::make_unique<TransLabel>(spec.name, parent);
+      auto c = std::make_unique<TransLabel>(entry.name, parent);
       c->SetText(text);
-      c->SetAlignment(spec.align);
+      c->SetAlignment(entry.align);
       return c;
     }
     case ControlKind::kLabel: {
-      auto c = std::make_unique<Label>(spec.name, parent);
+      auto c = std::make_unique<Label>(entry.name, parent);
       c->SetCaption(text);
       return c;
     }
     case ControlKind::kButton: {
-      auto c = std::make_unique<Button>(spec.name, parent);
+      auto c = std::make_unique<Button>(entry.name, parent);
       c->SetCaption(text);
       return c;
     }
     case ControlKind::kCheckBox: {
-      auto c = std::make_unique<CheckBox>(spec.name, parent);
+      auto c = std::make_unique<CheckBox>(entry.name, parent);
       c->SetCaption(text);
       return c;
     }
     case ControlKind::kPicBox:
-      return std::make_unique<PicBox>(spec.name, parent);
+      return std::make_unique<PicBox>(entry.name, parent);
     case ControlKind::kPicBtn: {
-      auto c = std::make_unique<PicBtn>(spec.name, parent);
+      auto c = std::make_unique<PicBtn>(entry.name, parent);
       c->SetPicture(PicBtn::kNormal, assets::SearchButtonPicture1());
       c->SetPicture(PicBtn::kHover, assets::SearchButtonPicture2());
       return c;
     }
     case ControlKind::kSliderBar: {
-      auto c = std::make_unique<SliderBar>(spec.name, parent);
+      auto c = std::make_unique<SliderBar>(entry.name, parent);
       c->SetMaximum(kSliderInitialMaximum);
       c->SetMinimum(kSliderInitialMinimum);
       c->SetPosition(kSliderInitialMinimum);
@@ -64,16 +64,16 @@ std::unique_ptr<Control> Make(const ControlSpec& spec, QWidget* parent) {
       return c;
     }
     case ControlKind::kListView:
-      return std::make_unique<ListView>(spec.name, parent, Columns());
+      return std::make_unique<ListView>(entry.name, parent, Columns());
     case ControlKind::kListBox:
-      return std::make_unique<ListBox>(spec.name, parent);
+      return std::make_unique<ListBox>(entry.name, parent);
     case ControlKind::kEditBox: {
-      auto c = std::make_unique<EditBox>(spec.name, parent);
+      auto c = std::make_unique<EditBox>(entry.name, parent);
       c->SetText(text);
       return c;
     }
     case ControlKind::kGroupBox: {
-      auto c = std::make_unique<GroupBox>(spec.name, parent);
+      auto c = std::make_unique<GroupBox>(entry.name, parent);
       c->SetCaption(text);
       return c;
     }
@@ -85,16 +85,16 @@ std::unique_ptr<Control> Make(const ControlSpec& spec, QWidget* parent) {
 }  // namespace
 
 ControlSet::ControlSet(Window& window) {
-  for (const ControlSpec& spec : MainWindowControls()) {
-    if (spec.kind == ControlKind::kTimer) {
-      timers_.emplace(spec.name, std::make_unique<Timer>(spec.name));
+  for (const ControlSpec& entry : MainWindowControls()) {
+    if (entry.kind == ControlKind::kTimer) {
+      timers_.emplace(entry.name, std::make_unique<Timer>(entry.name));
       continue;
     }
-    QWidget* parent = spec.parent ? controls_.at(spec.parent)->Widget() : window.Frame();
-    std::unique_ptr<Control> control = Make(spec, parent);
+    QWidget* parent = entry.parent ? controls_.at(entry.parent)->Widget() : window.Frame();
+    std::unique_ptr<Control> control = Make(entry, parent);
     if (!control) continue;  // the media player is no widget
-    ApplyLook(*control, spec);
-    controls_.emplace(spec.name, control.get());
+    ApplyLook(*control, entry);
+    controls_.emplace(entry.name, control.get());
     owned_.push_back(std::move(control));
   }
 }

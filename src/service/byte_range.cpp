@@ -23,12 +23,12 @@ RangeKind ResolveRange(std::string_view header, std::uint64_t size, ByteRange& r
   constexpr std::string_view kUnit = "bytes=";
   header = TrimWhite(header);
   if (!header.starts_with(kUnit)) return RangeKind::kWhole;
-  const auto spec = TrimWhite(header.substr(kUnit.size()));
-  if (spec.find(',') != std::string_view::npos) return RangeKind::kWhole;
-  const auto dash = spec.find('-');
+  const auto entry = TrimWhite(header.substr(kUnit.size()));
+  if (entry.find(',') != std::string_view::npos) return RangeKind::kWhole;
+  const auto dash = entry.find('-');
   if (dash == std::string_view::npos) return RangeKind::kWhole;
-  const auto first_text = spec.substr(0, dash);
-  const auto last_text = spec.substr(dash + 1);
+  const auto first_text = entry.substr(0, dash);
+  const auto last_text = entry.substr(dash + 1);
 
   std::uint64_t first = 0;
   std::uint64_t last = 0;

@@ -64,11 +64,11 @@ TEST_F(MainWindowTest, StartsInTheDefinedState) {
 }
 
 TEST_F(MainWindowTest, EveryControlStandsWhereTheDefinitionPutsIt) {
-  for (const ControlSpec& spec : MainWindowControls()) {
-    if (spec.kind == ControlKind::kTimer || spec.kind == ControlKind::kMediaPlay) continue;
-    QWidget* widget = w->window.Frame()->findChild<QWidget*>(QString::fromUtf8(spec.name));
-    ASSERT_NE(widget, nullptr) << spec.name;
-    EXPECT_EQ(widget->geometry(), QRect(spec.left, spec.top, spec.width, spec.height)) << spec.name;
+  for (const ControlSpec& entry : MainWindowControls()) {
+    if (entry.kind == ControlKind::kTimer || entry.kind == ControlKind::kMediaPlay) continue;
+    QWidget* widget = w->window.Frame()->findChild<QWidget*>(QString::fromUtf8(entry.name));
+    ASSERT_NE(widget, nullptr) << entry.name;
+    EXPECT_EQ(widget->geometry(), QRect(entry.left, entry.top, entry.width, entry.height)) << entry.name;
   }
 }
 

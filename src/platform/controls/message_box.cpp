@@ -101,22 +101,22 @@ int PlatformMessageBox(QWidget* owner, const Text& text, const Text& title, int 
     box.setObjectName(QString::fromLatin1(kMessageBoxObjectName));
     if (guardedOwner) box.setWindowModality(Qt::WindowModal);
     const auto buttons = ButtonsFor(style);
-    for (const auto& spec : buttons) {
-      QPushButton* b = box.addButton(spec.button);
-      b->setText(QString::fromUtf8(ButtonCaption(spec.button)));
+    for (const auto& entry : buttons) {
+      QPushButton* b = box.addButton(entry.button);
+      b->setText(QString::fromUtf8(ButtonCaption(entry.button)));
     }
     box.setDefaultButton(buttons.front().button);
     // Closing the box answers Cancel when there is one, else the first button.
     QMessageBox::StandardButton escape = buttons.front().button;
-    for (const auto& spec : buttons)
-      if (spec.id == kIdCancel) escape = spec.button;
+    for (const auto& entry : buttons)
+      if (entry.id == kIdCancel) escape = entry.button;
     box.setEscapeButton(escape);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
-    for (const auto& spec : buttons)
-      if (clicked && box.standardButton(clicked) == spec.button) return spec.id;
-    for (const auto& spec : buttons)
-      if (spec.button == escape) return spec.id;
+    for (const auto& entry : buttons)
+      if (clicked && box.standardButton(clicked) == entry.button) return entry.id;
+    for (const auto& entry : buttons)
+      if (entry.button == escape) return entry.id;
     return kIdOk;
   });
 }
