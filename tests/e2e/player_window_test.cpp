@@ -6,30 +6,14 @@
 #include <QDir>
 #include <cstdlib>
 
-#include "e2e/x11_driver.h"
+#include "e2e/player_fixture.h"
 
 namespace vexo::test {
 namespace {
 
-constexpr int kStartDeadlineMs = 20000;
 constexpr int kBoxDeadlineMs = 10000;
 
-class PlayerWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::getenv("DISPLAY"))
-      GTEST_SKIP() << "no X server (run under scripts/with-test-services)";
-    ASSERT_TRUE(x.Connected());
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    player = std::make_unique<ChildProcess>(VEXO_PLAYER_BINARY);
-    ASSERT_GT(player->Pid(), 0);
-    window = x.WaitForWindow(392, 622, kStartDeadlineMs);
-    ASSERT_NE(window, 0u) << "the player's 392 x 622 window did not show";
-  }
-  X11Driver x;
-  std::unique_ptr<ChildProcess> player;
-  unsigned long window = 0;
-};
+using PlayerWindow = PlayerTest;
 
 TEST_F(PlayerWindow, ShowsItsWindowAndCancellingTheCloseKeepsItRunning) {
   // The default picture (a teal disc) stands in the picture box at 8, 31 once

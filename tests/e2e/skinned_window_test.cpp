@@ -5,14 +5,12 @@
 #include <QDir>
 #include <cstdlib>
 
-#include "e2e/x11_driver.h"
+#include "e2e/player_fixture.h"
 
 namespace vexo::test {
 namespace {
 
-constexpr int kWidth = 392;
-constexpr int kHeight = 622;
-constexpr int kStartDeadlineMs = 20000;
+constexpr int kWidth = kPlayerWidth;
 constexpr int kMoveDeadlineMs = 10000;
 // A free spot of the caption band, between the promotional link and the
 // check boxes, and the middle of the close button.
@@ -21,22 +19,7 @@ constexpr int kCaptionY = 12;
 constexpr int kCloseX = 372;
 constexpr int kCloseY = 10;
 
-class SkinnedWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::getenv("DISPLAY"))
-      GTEST_SKIP() << "no X server (run under scripts/with-test-services)";
-    ASSERT_TRUE(x.Connected());
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    player = std::make_unique<ChildProcess>(VEXO_PLAYER_BINARY);
-    ASSERT_GT(player->Pid(), 0);
-    window = x.WaitForWindow(kWidth, kHeight, kStartDeadlineMs);
-    ASSERT_NE(window, 0u) << "the player's window did not show";
-  }
-  X11Driver x;
-  std::unique_ptr<ChildProcess> player;
-  unsigned long window = 0;
-};
+using SkinnedWindow = PlayerTest;
 
 // The skin has painted: the border's dark outer line along the top and the
 // default picture in the picture box.
