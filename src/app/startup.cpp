@@ -37,8 +37,9 @@ std::unique_ptr<MainWindow> StartPlayer() {
   AddExitStep(EndSkinModule);
   auto w = std::make_unique<MainWindow>();
   WireEvents(*w);
-  InstallStartupProbe(w->window);
   w->window.ShowCentred();
+  // Installed last, so it sees the first paint before the skin takes it.
+  InstallStartupProbe(w->window);
   // The media library loads in the background once the window is up.
   PreloadMediaLibrary();
   return w;
