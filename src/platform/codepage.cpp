@@ -94,7 +94,8 @@ std::size_t CharLength(const char* p, std::size_t remaining) {
 
 bool IsCharBoundary(std::string_view text, std::size_t pos) {
   std::size_t i = 0;
-  while (i < pos && i < text.size()) i += CharLength(text.data() + i, text.size() - i);
+  while (i < pos && i < text.size())
+    i += CharLength(text.data() + i, text.size() - i);
   return i == pos;
 }
 

@@ -68,7 +68,8 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheDefinitionPutsIt) {
     if (entry.kind == ControlKind::kTimer || entry.kind == ControlKind::kMediaPlay) continue;
     QWidget* widget = w->window.Frame()->findChild<QWidget*>(QString::fromUtf8(entry.name));
     ASSERT_NE(widget, nullptr) << entry.name;
-    EXPECT_EQ(widget->geometry(), QRect(entry.left, entry.top, entry.width, entry.height)) << entry.name;
+    EXPECT_EQ(widget->geometry(), QRect(entry.left, entry.top, entry.width, entry.height))
+        << entry.name;
   }
 }
 

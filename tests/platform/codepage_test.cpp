@@ -23,7 +23,9 @@ TEST(CodePage, RoundTripsChineseAndCharactersOutsideGbk) {
 }
 
 TEST(CodePage, InvalidInputBecomesQuestionMarksAndConversionGoesOn) {
-  EXPECT_EQ(Utf8ToSystem("a\xFF" "b"), "a?b");
+  EXPECT_EQ(Utf8ToSystem("a\xFF"
+                         "b"),
+            "a?b");
   EXPECT_EQ(SystemToUtf8("x\x81"), "x?");  // a lead byte with nothing after it
   std::string out;
   EXPECT_FALSE(ConvertBytes("abc", "NO-SUCH-CHARSET", "UTF-8", out));
@@ -49,9 +51,12 @@ TEST(SystemText, ConvertsOnceAndIsSafeAcrossThreads) {
   EXPECT_EQ(SystemToUtf8(a), "等待播放");
   std::vector<std::thread> threads;
   std::vector<const Text*> seen(8);
-  for (int i = 0; i < 8; ++i) threads.emplace_back([&, i] { seen[i] = &Sys("下载成功"); });
-  for (auto& t : threads) t.join();
-  for (auto* p : seen) EXPECT_EQ(p, seen[0]);
+  for (int i = 0; i < 8; ++i)
+    threads.emplace_back([&, i] { seen[i] = &Sys("下载成功"); });
+  for (auto& t : threads)
+    t.join();
+  for (auto* p : seen)
+    EXPECT_EQ(p, seen[0]);
 }
 
 }  // namespace
