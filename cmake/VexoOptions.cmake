@@ -19,12 +19,17 @@ if(VEXO_TSAN)
   target_link_options(vexo_options INTERFACE -fsanitize=thread)
 endif()
 
-# vexo_test(<name> [QT] SOURCES ... LIBS ...): one GoogleTest executable per
-# subsystem, its cases discovered by ctest. QT: the test main creates a
-# QApplication first (tests/support), for tests that drive real controls.
+# vexo_test(<name> [QT] SOURCES ... LIBS ... [LOCKS ...]): one GoogleTest
+# executable per subsystem, its cases discovered by ctest. QT: the test main
+# creates a QApplication first (tests/support), for tests that drive real
+# controls. LOCKS names the shared resources every case of the executable
+# holds alone while it runs (ctest's resource locks), so parallel runs never
+# meet on them:
+#   x_display     the X server of the run: its windows, pointer and keyboard
+#   default_sink  the sound server's default sink and its volume
 include(GoogleTest)
 function(vexo_test name)
-  cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   if(T_QT)
     set(T_MAIN vexo_qt_test_main)
@@ -39,8 +44,12 @@ function(vexo_test name)
   if(NOT T_LABELS)
     set(T_LABELS unit)
   endif()
+  set(T_LOCK_PROPERTY)
+  if(T_LOCKS)
+    set(T_LOCK_PROPERTY RESOURCE_LOCK "${T_LOCKS}")
+  endif()
   gtest_discover_tests(${name}
       DISCOVERY_TIMEOUT 60
       PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
-                 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+                 ENVIRONMENT QT_QPA_PLATFORM=offscreen ${T_LOCK_PROPERTY})
 endfunction()

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -13,10 +14,28 @@
 namespace vexo::testing {
 
 LoopbackServer::LoopbackServer() {
+  // A request is numbered when it arrives and recorded, in arrival order,
+  // once its response went out: the response of one request can reach the
+  // client, and its next request be answered on another thread, before the
+  // first request's thread gets to record it.
+  server_.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response&) {
+    std::lock_guard lock(mutex_);
+    arrivals_[&req] = nextArrival_++;
+    return httplib::Server::HandlerResponse::Unhandled;
+  });
   server_.set_logger([this](const httplib::Request& req, const httplib::Response&) {
     {
       std::lock_guard lock(mutex_);
-      requests_.push_back({req.method, req.target, req.body, req.headers});
+      std::size_t arrival = nextArrival_++;
+      if (auto it = arrivals_.find(&req); it != arrivals_.end()) {
+        arrival = it->second;
+        arrivals_.erase(it);
+      }
+      RecordedRequest record{req.method, req.target, req.body, req.headers, arrival};
+      auto at = std::upper_bound(
+          requests_.begin(), requests_.end(), arrival,
+          [](std::size_t value, const RecordedRequest& other) { return value < other.arrival; });
+      requests_.insert(at, std::move(record));
     }
     recorded_.notify_all();
   });

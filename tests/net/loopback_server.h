@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -18,6 +19,7 @@ struct RecordedRequest {
   std::string target;  // path and query as requested
   std::string body;
   httplib::Headers headers;
+  std::size_t arrival = 0;  // order in which the requests reached the server
   std::string Header(const std::string& name) const {
     auto it = headers.find(name);
     return it == headers.end() ? std::string() : it->second;
@@ -32,9 +34,9 @@ class LoopbackServer {
   void Start();
   std::string Url(const std::string& pathAndQuery) const;
   int Port() const { return port_; }
-  // The requests recorded so far, after waiting (up to a few seconds) until
-  // at least `atLeast` have been: the server records a request only after its
-  // response went out.
+  // The requests recorded so far in the order they arrived, after waiting (up
+  // to a few seconds) until at least `atLeast` have been: the server records a
+  // request only after its response went out.
   std::vector<RecordedRequest> Requests(std::size_t atLeast = 0) const;
 
  private:
@@ -44,6 +46,8 @@ class LoopbackServer {
   mutable std::mutex mutex_;
   mutable std::condition_variable recorded_;
   std::vector<RecordedRequest> requests_;
+  std::map<const httplib::Request*, std::size_t> arrivals_;  // answered not yet
+  std::size_t nextArrival_ = 0;
 };
 
 // Accepts connections one after another. With a canned response it reads one

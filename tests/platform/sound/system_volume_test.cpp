@@ -11,8 +11,9 @@
 namespace vexo {
 namespace {
 
-// One test case: ctest runs cases as parallel processes, and they would all
-// turn the same sink.
+// Every case turns the default sink's volume; the executable holds that sink
+// alone while it runs (its ctest resource lock), and each case puts the
+// volume back.
 class SystemVolumeTest : public ::testing::Test {
  protected:
   void SetUp() override {
