@@ -8,6 +8,7 @@
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/startup_probe.h"
+#include "platform/controls/first_frame.h"
 #include "platform/sound/mci.h"
 #include "skin/skin_module.h"
 
@@ -38,10 +39,14 @@ std::unique_ptr<MainWindow> StartPlayer() {
   auto w = std::make_unique<MainWindow>();
   WireEvents(*w);
   w->window.ShowCentred();
-  // Installed last, so it sees the first paint before the skin takes it.
+  // What the first frame does not show waits until it is on the screen: the
+  // media library loads in the background then. Queued after the skin took
+  // over the window's painting, so the watch sees the first paint.
+  RunAfterFirstFrame(w->window.Frame(), PreloadMediaLibrary);
+  // Installed last, so they see the first paint before the skin takes it and
+  // report it before the work queued behind that paint runs.
   InstallStartupProbe(w->window);
-  // The media library loads in the background once the window is up.
-  PreloadMediaLibrary();
+  InstallStallProbe();
   return w;
 }
 
