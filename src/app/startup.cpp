@@ -8,6 +8,8 @@
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/startup_probe.h"
+#include "assets/embedded_pictures.h"
+#include "imaging/image_codec.h"
 #include "platform/controls/first_frame.h"
 #include "platform/sound/mci.h"
 #include "skin/skin_module.h"
@@ -31,6 +33,11 @@ void SetDefaultFont() {
 }  // namespace
 
 std::unique_ptr<MainWindow> StartPlayer() {
+  // The background picture decodes on the second core while the window is
+  // built; the skin takes the result when it applies the picture.
+  const ByteSet& background = assets::BackgroundPicture();
+  DecodePictureAhead(QByteArray(reinterpret_cast<const char*>(background.data()),
+                                static_cast<qsizetype>(background.size())));
   SetDefaultFont();
   CreateGlobals();
   RegisterExitRoutine();
