@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 #include <sys/resource.h>
 
-
 #include <clocale>
 #include <cstring>
 #include <future>
