@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -142,9 +143,19 @@ QRect X11Driver::Geometry(unsigned long window) {
   return {};
 }
 
-ChildProcess::ChildProcess(const std::string& path) {
+ChildProcess::ChildProcess(const std::string& path, const ChildOptions& options) {
   char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
-  if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!options.workingDir.empty())
+    posix_spawn_file_actions_addchdir_np(&actions, options.workingDir.c_str());
+  if (!options.outputFile.empty()) {
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, options.outputFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  }
+  if (posix_spawn(&pid_, path.c_str(), &actions, nullptr, argv, environ) != 0) pid_ = -1;
+  posix_spawn_file_actions_destroy(&actions);
 }
 
 ChildProcess::~ChildProcess() {

@@ -51,10 +51,17 @@ class X11Driver {
   ::_XDisplay* display_;
 };
 
+// How a program is started: the folder it starts in (empty: the test's) and a
+// file that takes its standard output and error (empty: the test's own).
+struct ChildOptions {
+  std::string workingDir;
+  std::string outputFile;
+};
+
 // Runs a program in the background; the tests wait for it with a deadline.
 class ChildProcess {
  public:
-  explicit ChildProcess(const std::string& path);
+  explicit ChildProcess(const std::string& path, const ChildOptions& options = {});
   ~ChildProcess();  // kills the program when it still runs
   pid_t Pid() const { return pid_; }
   bool IsRunning();
