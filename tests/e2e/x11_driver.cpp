@@ -143,6 +143,33 @@ QRect X11Driver::Geometry(unsigned long window) {
   return {};
 }
 
+unsigned long X11Driver::CoverWith(const QRect& area) {
+  Window root = DefaultRootWindow(display_);
+  Window cover =
+      XCreateSimpleWindow(display_, root, area.x(), area.y(), static_cast<unsigned>(area.width()),
+                          static_cast<unsigned>(area.height()), 0, 0, 0);
+  if (!cover) return 0;
+  XMapRaised(display_, cover);
+  XSync(display_, False);
+  return cover;
+}
+
+void X11Driver::DestroyCover(unsigned long cover) {
+  XDestroyWindow(display_, cover);
+  XSync(display_, False);
+}
+
+bool X11Driver::IsAbove(unsigned long upper, unsigned long lower) {
+  int upperIndex = -1;
+  int lowerIndex = -1;
+  const auto windows = MappedWindows();
+  for (int i = 0; i < static_cast<int>(windows.size()); ++i) {
+    if (windows[i].id == upper) upperIndex = i;
+    if (windows[i].id == lower) lowerIndex = i;
+  }
+  return upperIndex >= 0 && lowerIndex >= 0 && upperIndex > lowerIndex;
+}
+
 ChildProcess::ChildProcess(const std::string& path, const ChildOptions& options) {
   char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
   posix_spawn_file_actions_t actions;

@@ -46,6 +46,12 @@ class X11Driver {
   bool DragFromTo(int x1, int y1, int x2, int y2);
   // The window's place and size on the root; empty when it is not mapped.
   QRect Geometry(unsigned long window);
+  // Maps a plain window of this test over `area`, above all others, as another
+  // program's window would lie over the player; 0 when it cannot be made.
+  unsigned long CoverWith(const QRect& area);
+  void DestroyCover(unsigned long cover);
+  // True when both are mapped and `upper` lies above `lower`.
+  bool IsAbove(unsigned long upper, unsigned long lower);
 
  private:
   ::_XDisplay* display_;
