@@ -33,6 +33,9 @@ class MprisObject : public QDBusVirtualObject {
  private:
   struct Method;
   static const Method* FindMethod(const QString& interface, const QString& member);
+  static bool IsPropertiesMember(const QString& member);
+  // While a message box waits for the user the window takes no input.
+  static bool MessageBoxOpen();
 
   void Reply(const QDBusMessage& call, const QVariantList& arguments = {}) const;
   void Fail(const QDBusMessage& call, QLatin1StringView error, const QString& text) const;
@@ -43,6 +46,7 @@ class MprisObject : public QDBusVirtualObject {
   void Carry(const QDBusMessage& call, std::function<void(DesktopView&)> action,
              bool evenWhileBoxOpen = false);
 
+  // org.freedesktop.DBus.Properties (mpris_object_properties.cpp).
   void HandleProperties(const QDBusMessage& call);
   void GetProperty(const QDBusMessage& call);
   void GetAllProperties(const QDBusMessage& call);
