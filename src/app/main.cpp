@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   // A second start hands over to the session's player and ends.
-  if (auto status = vexo::JoinDesktopSession()) return *status;
+  if (auto status = vexo::JoinDesktopSession()) vexo::ExitProgram(*status);
   auto window = vexo::StartPlayer();
   vexo::PublishOnDesktop(*window);
   int status = QApplication::exec();
