@@ -20,6 +20,11 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/${VEXO_INSTALL_DATA_DIR}/vexo/demo
 install(CODE "
   set(VEXO_APP_ID ${VEXO_APP_ID})
   set(VEXO_BIN_DIR \"\${CMAKE_INSTALL_PREFIX}/${VEXO_INSTALL_BIN_DIR}\")
+  # A path with blanks is one word in quotes, for the desktop and for systemd.
+  set(VEXO_QUOTE \"\")
+  if(VEXO_BIN_DIR MATCHES \"[ \\t]\")
+    set(VEXO_QUOTE \"\\\"\")
+  endif()
   configure_file(${VEXO_DATA_SOURCE_DIR}/vexo.desktop.in
                  ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.desktop @ONLY)
   configure_file(${VEXO_DATA_SOURCE_DIR}/vexo-catalogue.service.in
