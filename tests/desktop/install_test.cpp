@@ -174,6 +174,8 @@ TEST_F(InstalledPlayer, RunsFromAnotherFolderAndPlaysFromItsDemoLibrary) {
   X11Driver x;
   ASSERT_TRUE(x.Connected());
   QTemporaryDir elsewhere;
+  // The singer pictures the player saves go to the test's folder.
+  setenv("XDG_CACHE_HOME", qPrintable(elsewhere.filePath(QStringLiteral("cache"))), 1);
   unsetenv("VEXO_SERVICE");
   unsetenv("VEXO_LIBRARY");
   setenv("QT_QPA_PLATFORM", "xcb", 1);

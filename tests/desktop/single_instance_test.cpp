@@ -42,8 +42,11 @@ class PlayerInSession : public PlayerTest {
   void SetUp() override {
     if (!SessionBusAnswers())
       GTEST_SKIP() << "no session bus (run under scripts/with-test-services)";
+    // The singer pictures the player saves go to the test's folder.
+    setenv("XDG_CACHE_HOME", qPrintable(cache.path()), 1);
     PlayerTest::SetUp();
   }
+  QTemporaryDir cache;
 
   // A chart fills the song list and "下一曲" starts its second row.
   void PlayASong() {
