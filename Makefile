@@ -1,12 +1,14 @@
-# The two commands of the README:
-#   make run   installs what is missing, builds, starts the player
-#   make test  installs what is missing, builds, runs the whole suite
-.PHONY: run test deps configure build bench clean
+# The commands of the README:
+#   make run                installs what is missing, builds, starts the player
+#   make test               installs what is missing, builds, runs the whole suite
+#   make install PREFIX=P   builds and installs the player under P (default /usr/local)
+.PHONY: run test deps configure build install bench clean
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_TSAN ?= build-tsan
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(filter true,$(CI)),-DVEXO_WERROR=ON)
 # The sanitizer builds: light optimisation and line tables only, which keeps
 # them quick to build while reports still name files and lines.
@@ -34,6 +36,9 @@ ifeq ($(CI),true)
 	@scripts/concurrency-targets $(BUILD_TSAN) | xargs -r cmake --build $(BUILD_TSAN) -j $(JOBS) --target
 	@scripts/with-test-services scripts/sanitized ctest --test-dir $(BUILD_TSAN) -L concurrency --output-on-failure -j $(JOBS)
 endif
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	@scripts/with-test-services bench/run-all $(BUILD)

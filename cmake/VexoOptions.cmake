@@ -27,6 +27,9 @@ endif()
 # meet on them:
 #   x_display     the X server of the run: its windows, pointer and keyboard
 #   default_sink  the sound server's default sink and its volume
+#   mpris_name    the player's well-known name on the session bus of the run
+#                 (org.mpris.MediaPlayer2.vexo): every test that starts a player
+#                 with a desktop session holds it
 include(GoogleTest)
 function(vexo_test name)
   cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
@@ -44,12 +47,19 @@ function(vexo_test name)
   if(NOT T_LABELS)
     set(T_LABELS unit)
   endif()
-  set(T_LOCK_PROPERTY)
-  if(T_LOCKS)
-    set(T_LOCK_PROPERTY RESOURCE_LOCK "${T_LOCKS}")
-  endif()
   gtest_discover_tests(${name}
       DISCOVERY_TIMEOUT 60
+      TEST_LIST ${name}_TESTS
       PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
-                 ENVIRONMENT QT_QPA_PLATFORM=offscreen ${T_LOCK_PROPERTY})
+                 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+  if(T_LOCKS)
+    # The locks are set once the cases are discovered: a list of several locks
+    # does not survive the discovery's own PROPERTIES.
+    set(locks_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_locks.cmake)
+    file(WRITE ${locks_file}
+         "if(${name}_TESTS)\n"
+         "  set_tests_properties(\${${name}_TESTS} PROPERTIES RESOURCE_LOCK \"${T_LOCKS}\")\n"
+         "endif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${locks_file})
+  endif()
 endfunction()

@@ -30,12 +30,16 @@ QPainterPath GlassPath() {
   return (ring - hole) + handle;
 }
 
+// The note on the disc is drawn on a 128-unit square, scaled to the picture.
+constexpr double kNoteDiscUnits = 128.0;
+
 }  // namespace
 
-QImage DrawDefaultSingerPicture() {
-  QImage image = Blank(128);
+QImage DrawNoteDisc(int size) {
+  QImage image = Blank(size);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / kNoteDiscUnits, size / kNoteDiscUnits);
   QRadialGradient disc(QPointF(52, 44), 80);
   disc.setColorAt(0, kTeal.lighter(125));
   disc.setColorAt(1, kTeal.darker(115));
@@ -66,6 +70,10 @@ QImage DrawDefaultSingerPicture() {
   p.drawPath(beam);
   p.end();
   return image;
+}
+
+QImage DrawDefaultSingerPicture() {
+  return DrawNoteDisc(static_cast<int>(kNoteDiscUnits));
 }
 
 QImage DrawSearchButtonSquare() {

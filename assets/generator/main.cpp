@@ -1,5 +1,7 @@
 // Draws the player's embedded pictures and writes them, with a C++ source that
-// holds them as byte sets, into the folder given as the only argument.
+// holds them as byte sets, into the folder given as the first argument.
+// With "--app-icon NAME SIZE...", it also draws the player's icon at each size
+// into the icon theme's layout there: hicolor/SIZExSIZE/apps/NAME.png.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -44,6 +46,25 @@ QByteArray AsCArray(const QByteArray& bytes) {
   return out;
 }
 
+// The icon at each size, into the icon theme's folder layout.
+bool WriteAppIcons(const QDir& out, const QString& name, char** sizes, int count) {
+  for (int i = 0; i < count; ++i) {
+    bool ok = false;
+    const int size = QByteArray(sizes[i]).toInt(&ok);
+    if (!ok || size <= 0) {
+      std::fprintf(stderr, "not an icon size: %s\n", sizes[i]);
+      return false;
+    }
+    const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+    const QString path = out.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    if (!out.mkpath(folder) || !DrawNoteDisc(size).save(path, "png")) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      return false;
+    }
+  }
+  return true;
+}
+
 struct Asset {
   const char* function;
   const char* file;
@@ -54,11 +75,14 @@ struct Asset {
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+  const bool appIcons = argc >= 4 && QByteArray(argv[2]) == "--app-icon";
+  if (argc != 2 && !appIcons) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR [--app-icon NAME SIZE...]\n", argv[0]);
     return 2;
   }
   QDir out(QString::fromLocal8Bit(argv[1]));
+  if (appIcons && !WriteAppIcons(out, QString::fromLocal8Bit(argv[3]), argv + 4, argc - 4))
+    return 1;
   const Asset assets[] = {
       {"BackgroundPicture", "background.jpg", EncodeJpeg(DrawBackdrop())},
       {"DefaultSingerPicture", "default_singer.ico", WriteIco(DrawDefaultSingerPicture())},

@@ -2,6 +2,7 @@
 // the close confirmation.
 #include <QApplication>
 
+#include "app/desktop_binding.h"
 #include "app/exit_routine.h"
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -12,7 +13,10 @@ int main(int argc, char** argv) {
   vexo::WarmUpFonts();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  // A second start hands over to the session's player and ends.
+  if (auto status = vexo::JoinDesktopSession()) vexo::ExitProgram(*status);
   auto window = vexo::StartPlayer();
+  vexo::PublishOnDesktop(*window);
   int status = QApplication::exec();
   vexo::ExitProgram(status);
 }

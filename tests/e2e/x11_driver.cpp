@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -142,9 +143,46 @@ QRect X11Driver::Geometry(unsigned long window) {
   return {};
 }
 
-ChildProcess::ChildProcess(const std::string& path) {
+unsigned long X11Driver::CoverWith(const QRect& area) {
+  Window root = DefaultRootWindow(display_);
+  Window cover =
+      XCreateSimpleWindow(display_, root, area.x(), area.y(), static_cast<unsigned>(area.width()),
+                          static_cast<unsigned>(area.height()), 0, 0, 0);
+  if (!cover) return 0;
+  XMapRaised(display_, cover);
+  XSync(display_, False);
+  return cover;
+}
+
+void X11Driver::DestroyCover(unsigned long cover) {
+  XDestroyWindow(display_, cover);
+  XSync(display_, False);
+}
+
+bool X11Driver::IsAbove(unsigned long upper, unsigned long lower) {
+  int upperIndex = -1;
+  int lowerIndex = -1;
+  const auto windows = MappedWindows();
+  for (int i = 0; i < static_cast<int>(windows.size()); ++i) {
+    if (windows[i].id == upper) upperIndex = i;
+    if (windows[i].id == lower) lowerIndex = i;
+  }
+  return upperIndex >= 0 && lowerIndex >= 0 && upperIndex > lowerIndex;
+}
+
+ChildProcess::ChildProcess(const std::string& path, const ChildOptions& options) {
   char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
-  if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!options.workingDir.empty())
+    posix_spawn_file_actions_addchdir_np(&actions, options.workingDir.c_str());
+  if (!options.outputFile.empty()) {
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, options.outputFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  }
+  if (posix_spawn(&pid_, path.c_str(), &actions, nullptr, argv, environ) != 0) pid_ = -1;
+  posix_spawn_file_actions_destroy(&actions);
 }
 
 ChildProcess::~ChildProcess() {

@@ -46,15 +46,28 @@ class X11Driver {
   bool DragFromTo(int x1, int y1, int x2, int y2);
   // The window's place and size on the root; empty when it is not mapped.
   QRect Geometry(unsigned long window);
+  // Maps a plain window of this test over `area`, above all others, as another
+  // program's window would lie over the player; 0 when it cannot be made.
+  unsigned long CoverWith(const QRect& area);
+  void DestroyCover(unsigned long cover);
+  // True when both are mapped and `upper` lies above `lower`.
+  bool IsAbove(unsigned long upper, unsigned long lower);
 
  private:
   ::_XDisplay* display_;
 };
 
+// How a program is started: the folder it starts in (empty: the test's) and a
+// file that takes its standard output and error (empty: the test's own).
+struct ChildOptions {
+  std::string workingDir;
+  std::string outputFile;
+};
+
 // Runs a program in the background; the tests wait for it with a deadline.
 class ChildProcess {
  public:
-  explicit ChildProcess(const std::string& path);
+  explicit ChildProcess(const std::string& path, const ChildOptions& options = {});
   ~ChildProcess();  // kills the program when it still runs
   pid_t Pid() const { return pid_; }
   bool IsRunning();

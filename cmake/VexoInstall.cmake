@@ -1,0 +1,43 @@
+# Installing the player: `cmake --install build --prefix P` (or `make install
+# PREFIX=P`). The programs go to P/bin and the demo library to
+# P/share/vexo/demo: the player looks for it beside its program folder
+# (<program folder>/../share/vexo/demo), as in the build tree. The desktop
+# entry, the AppStream metainfo and the systemd user unit go where the desktop
+# and systemd look under P/share, the icon at every size into the hicolor
+# icon theme there.
+set(VEXO_INSTALL_BIN_DIR bin)
+set(VEXO_INSTALL_DATA_DIR share)
+set(VEXO_DATA_SOURCE_DIR ${CMAKE_SOURCE_DIR}/data)
+set(VEXO_INSTALL_STAGING_DIR ${CMAKE_BINARY_DIR}/install-files)
+
+install(TARGETS vexo vexo-catalogue RUNTIME DESTINATION ${VEXO_INSTALL_BIN_DIR})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/${VEXO_INSTALL_DATA_DIR}/vexo/demo
+        DESTINATION ${VEXO_INSTALL_DATA_DIR}/vexo
+        PATTERN generated.stamp EXCLUDE)
+
+# The desktop entry and the unit name the installed programs by their full
+# path, so they are written at install time for the prefix given then.
+install(CODE "
+  set(VEXO_APP_ID ${VEXO_APP_ID})
+  set(VEXO_BIN_DIR \"\${CMAKE_INSTALL_PREFIX}/${VEXO_INSTALL_BIN_DIR}\")
+  # A path with blanks is one word in quotes, for the desktop and for systemd.
+  set(VEXO_QUOTE \"\")
+  if(VEXO_BIN_DIR MATCHES \"[ \\t]\")
+    set(VEXO_QUOTE \"\\\"\")
+  endif()
+  configure_file(${VEXO_DATA_SOURCE_DIR}/vexo.desktop.in
+                 ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.desktop @ONLY)
+  configure_file(${VEXO_DATA_SOURCE_DIR}/vexo-catalogue.service.in
+                 ${VEXO_INSTALL_STAGING_DIR}/vexo-catalogue.service @ONLY)
+")
+install(FILES ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.desktop
+        DESTINATION ${VEXO_INSTALL_DATA_DIR}/applications)
+install(FILES ${VEXO_INSTALL_STAGING_DIR}/vexo-catalogue.service
+        DESTINATION ${VEXO_INSTALL_DATA_DIR}/systemd/user)
+
+configure_file(${VEXO_DATA_SOURCE_DIR}/vexo.metainfo.xml.in
+               ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.metainfo.xml
+        DESTINATION ${VEXO_INSTALL_DATA_DIR}/metainfo)
+
+install(DIRECTORY ${VEXO_APP_ICON_THEME_DIR} DESTINATION ${VEXO_INSTALL_DATA_DIR}/icons)
