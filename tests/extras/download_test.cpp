@@ -19,9 +19,11 @@ constexpr const char* kErrorPage = "<html><body>404 Not Found</body></html>";
 
 class DownloadTest : public ::testing::Test {
  protected:
-  DownloadTest() : song(64 * 1024, 0) {
+  // A song of several of the request's read buffers, bytes that differ from
+  // one piece to the next, so that a piece lost, doubled or out of place shows.
+  DownloadTest() : song(3 * 1024 * 1024 + 17, 0) {
     for (std::size_t i = 0; i < song.size(); ++i)
-      song[i] = static_cast<std::uint8_t>(i * 7);
+      song[i] = static_cast<std::uint8_t>((i * 7) ^ (i >> 12));
     server.Http().Get("/song.mp3", [this](const httplib::Request&, httplib::Response& res) {
       res.set_content(std::string(song.begin(), song.end()), "audio/mpeg");
     });
