@@ -60,18 +60,16 @@ TEST_F(SearchBoxTest, EveryChangeAsksOnceForItsEncodedText) {
   EXPECT_EQ(列表框1.ItemCount(), 0);
 }
 
-TEST_F(SearchBoxTest, TheListShowsTheFirstSuggestionWhateverFollowsIt) {
-  for (const auto& [suggestions, shown] :
-       {std::pair<std::vector<std::string>, std::string>{{"a", "b"}, "a"},
-        {{"only"}, "only"},
-        {{"晴天", "晴", "天"}, "晴天"}}) {
+TEST_F(SearchBoxTest, TheListShowsTheFirstSuggestionAlsoWhenItIsTheOnlyOne) {
+  for (const std::vector<std::string>& suggestions :
+       {std::vector<std::string>{"a", "b"}, std::vector<std::string>{"a"}}) {
     Suggest(suggestions);
     列表框1.SetVisible(false);
     QTest::keyClicks(Edit(), QStringLiteral("x"));
     ASSERT_TRUE(WaitForRequests());
     EXPECT_TRUE(列表框1.IsVisible());
     ASSERT_EQ(列表框1.ItemCount(), 1);
-    EXPECT_EQ(Item(0), shown);
+    EXPECT_EQ(Item(0), "a");
   }
 }
 
