@@ -16,14 +16,19 @@ constexpr const char* kLoopback = "127.0.0.1";
 
 CannedService::CannedService() : server_(std::make_unique<httplib::Server>()) {
   server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
-    std::lock_guard lock(mutex_);
-    targets_.push_back(request.target);
-    const auto reply = replies_.find(request.path);
-    if (reply == replies_.end()) {
-      response.status = 404;
-      return;
+    std::function<void(const std::string&)> hook;
+    {
+      std::lock_guard lock(mutex_);
+      targets_.push_back(request.target);
+      hook = beforeAnswering_;
+      const auto reply = replies_.find(request.path);
+      if (reply == replies_.end()) {
+        response.status = 404;
+      } else {
+        response.set_content(reply->second.body, reply->second.contentType.c_str());
+      }
     }
-    response.set_content(reply->second.body, reply->second.contentType.c_str());
+    if (hook) hook(request.target);
   });
   port_ = server_->bind_to_any_port(kLoopback);
   if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
@@ -45,6 +50,11 @@ std::string CannedService::HostPort() const {
 void CannedService::Answer(const std::string& path, std::string body, std::string contentType) {
   std::lock_guard lock(mutex_);
   replies_[path] = {std::move(body), std::move(contentType)};
+}
+
+void CannedService::BeforeAnswering(std::function<void(const std::string& target)> hook) {
+  std::lock_guard lock(mutex_);
+  beforeAnswering_ = std::move(hook);
 }
 
 std::vector<std::string> CannedService::Targets() const {

@@ -1,6 +1,7 @@
 #pragma once
 // A stand-in catalogue service on loopback: fixed answers per path, and a
 // record of every request target it received, raw as sent.
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -28,6 +29,10 @@ class CannedService {
   std::string HostPort() const;
   // Requests for `path` get `body`; other paths get 404.
   void Answer(const std::string& path, std::string body, std::string contentType = kJsonUtf8);
+  // Runs on the server's thread after a request's answer has been chosen and
+  // before it is sent, with the request target: a test holds an answer back
+  // here. Set it before the requests it concerns.
+  void BeforeAnswering(std::function<void(const std::string& target)> hook);
   // The raw request targets (path and query) received so far, in order.
   std::vector<std::string> Targets() const;
   // Those whose path is `path`.
@@ -44,6 +49,7 @@ class CannedService {
   mutable std::mutex mutex_;
   std::map<std::string, Reply> replies_;
   std::vector<std::string> targets_;
+  std::function<void(const std::string&)> beforeAnswering_;
 };
 
 // A "host:port" on loopback where nothing listens.
