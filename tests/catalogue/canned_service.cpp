@@ -1,10 +1,10 @@
 #include "canned_service.h"
 
 #include <arpa/inet.h>
-#include <httplib.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include "loopback_server.h"
 
 #include <stdexcept>
 
@@ -14,8 +14,8 @@ namespace {
 constexpr const char* kLoopback = "127.0.0.1";
 }
 
-CannedService::CannedService() : server_(std::make_unique<httplib::Server>()) {
-  server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+CannedService::CannedService() : server_(std::make_unique<testing::LoopbackServer>()) {
+  server_->Http().Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
     std::function<void(const std::string&)> hook;
     {
       std::lock_guard lock(mutex_);
@@ -30,21 +30,14 @@ CannedService::CannedService() : server_(std::make_unique<httplib::Server>()) {
     }
     if (hook) hook(request.target);
   });
-  port_ = server_->bind_to_any_port(kLoopback);
-  if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
-  thread_ = std::thread([this] { server_->listen_after_bind(); });
+  server_->Start();
+  if (server_->Port() <= 0) throw std::runtime_error("cannot bind a loopback port");
 }
 
-CannedService::~CannedService() {
-  // A stop that came before the accept loop began would not end it.
-  while (!server_->is_running())
-    std::this_thread::yield();
-  server_->stop();
-  thread_.join();
-}
+CannedService::~CannedService() = default;
 
 std::string CannedService::HostPort() const {
-  return std::string(kLoopback) + ":" + std::to_string(port_);
+  return std::string(kLoopback) + ":" + std::to_string(server_->Port());
 }
 
 void CannedService::Answer(const std::string& path, std::string body, std::string contentType) {

@@ -6,11 +6,10 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
-namespace httplib {
-class Server;
+namespace vexo::testing {
+class LoopbackServer;
 }
 
 namespace vexo::test {
@@ -43,9 +42,7 @@ class CannedService {
     std::string body;
     std::string contentType;
   };
-  std::unique_ptr<httplib::Server> server_;
-  std::thread thread_;
-  int port_ = 0;
+  std::unique_ptr<testing::LoopbackServer> server_;
   mutable std::mutex mutex_;
   std::map<std::string, Reply> replies_;
   std::vector<std::string> targets_;
