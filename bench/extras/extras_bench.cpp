@@ -6,13 +6,17 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
-#include <thread>
+#include <fstream>
+#include <functional>
+#include <string>
 
 #include "extras/download_worker.h"
 #include "extras/extras_constants.h"
 #include "extras/lyrics_worker.h"
 #include "extras/picture_worker.h"
+#include "loopback_server.h"
 #include "net/http_request.h"
 #include "platform/codepage.h"
 #include "platform/controls/group_box.h"
@@ -22,6 +26,7 @@ namespace vexo::bench {
 namespace {
 
 constexpr std::size_t kSongBytes = 50 * 1024 * 1024;
+constexpr std::size_t kServerBlockBytes = 64 * 1024;
 constexpr int kEventSliceMs = 1;
 
 // The controls the workers touch and the embedded service, for the whole run.
@@ -105,53 +110,86 @@ void BM_SongStartToSingerPicturePainted(benchmark::State& st) {
 }
 BENCHMARK(BM_SongStartToSingerPicturePainted)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// A loopback server handing out one 50 MB song, for the whole run.
-class SongServer {
- public:
-  SongServer() : body_(kSongBytes, 'v') {
-    server_.Get("/song.mp3", [this](const httplib::Request&, httplib::Response& res) {
-      res.set_content(body_, "audio/mpeg");
-    });
-    port_ = server_.bind_to_any_port("127.0.0.1");
-    thread_ = std::thread([this] { server_.listen_after_bind(); });
-  }
-  ~SongServer() {
-    while (!server_.is_running())
-      std::this_thread::yield();
-    server_.stop();
-    thread_.join();
-  }
-  std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/song.mp3"; }
-
- private:
-  std::string body_;
-  httplib::Server server_;
-  int port_ = 0;
-  std::thread thread_;
-};
-
-SongServer& TheSongServer() {
-  static SongServer server;
-  return server;
+// A loopback server handing out songs of any size, their bytes made as they
+// are sent, so the server holds none of them in memory: /song/<bytes>.mp3.
+testing::LoopbackServer& TheSongServer() {
+  static testing::LoopbackServer* const server = [] {
+    auto* songs = new testing::LoopbackServer;
+    songs->Http().Get(
+        R"(/song/(\d+)\.mp3)", [](const httplib::Request& req, httplib::Response& res) {
+          const std::size_t size = std::stoul(req.matches[1]);
+          res.set_content_provider(
+              size, "audio/mpeg", [](std::size_t, std::size_t length, httplib::DataSink& sink) {
+                static const std::string block(kServerBlockBytes, 'v');
+                return sink.write(block.data(), std::min(length, block.size()));
+              });
+        });
+    songs->Start();
+    return songs;
+  }();
+  return *server;
 }
 
-void BM_DownloadSong_50MB(benchmark::State& st) {
+std::string SongUrl(std::size_t bytes) {
+  return TheSongServer().Url("/song/" + std::to_string(bytes) + ".mp3");
+}
+
+// A line of /proc/self/status in KiB ("VmRSS", "VmHWM").
+long StatusKiB(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  const std::string prefix = std::string(field) + ":";
+  while (std::getline(status, line)) {
+    if (line.rfind(prefix, 0) == 0) return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
+  }
+  return 0;
+}
+
+// How far resident memory rose above its level before `run` at its highest
+// while `run` ran, in MiB (the peak mark is reset first).
+double PeakGrowthMiB(const std::function<void()>& run) {
+  std::ofstream("/proc/self/clear_refs") << "5";
+  const long before = StatusKiB("VmRSS");
+  run();
+  return static_cast<double>(StatusKiB("VmHWM") - before) / 1024.0;
+}
+
+// The whole download of a song of the given size into a file: the lock, the
+// streamed fetch into the temporary file, the flush to disk and the rename;
+// with how far memory rose meanwhile, which should not follow the size.
+void BM_DownloadSong(benchmark::State& st) {
+  const auto bytes = static_cast<std::size_t>(st.range(0));
   QTemporaryDir folder;
-  const SongRowCells row{"song", "singer", "1", TheSongServer().Url()};
+  const SongRowCells row{"song", "singer", "1", SongUrl(bytes)};
+  double peakMiB = 0;
   for (auto _ : st) {
-    if (!DownloadSong(folder.path().toStdString(), row)) st.SkipWithError("download failed");
+    peakMiB = std::max(peakMiB, PeakGrowthMiB([&] {
+                         if (!DownloadSong(folder.path().toStdString(), row))
+                           st.SkipWithError("download failed");
+                       }));
   }
-  st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * kSongBytes));
+  st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * bytes));
+  st.counters["peak_rss_growth_mib"] = peakMiB;
 }
-BENCHMARK(BM_DownloadSong_50MB)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DownloadSong)
+    ->Arg(kSongBytes / 5)
+    ->Arg(kSongBytes)
+    ->Arg(kSongBytes * 2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
-// The fetch alone, to tell the request routine's share from the file's.
+// The byte form of the request routine, which gathers the whole body in
+// memory: its time, and its memory for contrast.
 void BM_FetchOnly_50MB(benchmark::State& st) {
+  double peakMiB = 0;
   for (auto _ : st) {
-    if (HttpRequestBytes(TheSongServer().Url()).size() != kSongBytes)
-      st.SkipWithError("short body");
+    peakMiB = std::max(peakMiB, PeakGrowthMiB([&] {
+                         if (HttpRequestBytes(SongUrl(kSongBytes)).size() != kSongBytes)
+                           st.SkipWithError("short body");
+                       }));
   }
   st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * kSongBytes));
+  st.counters["peak_rss_growth_mib"] = peakMiB;
 }
 BENCHMARK(BM_FetchOnly_50MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -160,7 +198,7 @@ void BM_CurlTool_50MB(benchmark::State& st) {
   QTemporaryDir folder;
   const std::string command = "curl -s -o '" +
                               folder.filePath(QStringLiteral("song.mp3")).toStdString() + "' '" +
-                              TheSongServer().Url() + "'";
+                              SongUrl(kSongBytes) + "'";
   for (auto _ : st) {
     if (std::system(command.c_str()) != 0) st.SkipWithError("curl failed");
   }

@@ -1,10 +1,9 @@
 #include <benchmark/benchmark.h>
-#include <httplib.h>
 
 #include <cstdlib>
 #include <string>
-#include <thread>
 
+#include "loopback_server.h"
 #include "net/http_request.h"
 
 namespace vexo::bench {
@@ -16,25 +15,16 @@ constexpr std::size_t kBodyBytes = 10 * 1024 * 1024;
 class BodyServer {
  public:
   BodyServer() : body_(kBodyBytes, 'v') {
-    server_.Get("/song.mp3", [this](const httplib::Request&, httplib::Response& res) {
+    server_.Http().Get("/song.mp3", [this](const httplib::Request&, httplib::Response& res) {
       res.set_content(body_, "audio/mpeg");
     });
-    port_ = server_.bind_to_any_port("127.0.0.1");
-    thread_ = std::thread([this] { server_.listen_after_bind(); });
+    server_.Start();
   }
-  ~BodyServer() {
-    while (!server_.is_running())
-      std::this_thread::yield();
-    server_.stop();
-    thread_.join();
-  }
-  std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/song.mp3"; }
+  std::string Url() const { return server_.Url("/song.mp3"); }
 
  private:
   std::string body_;
-  httplib::Server server_;
-  int port_ = 0;
-  std::thread thread_;
+  testing::LoopbackServer server_;
 };
 
 BodyServer& Server() {

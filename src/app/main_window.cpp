@@ -103,7 +103,7 @@ SongMenu::SongMenu(Window& window)
     : menu(window, Sys("菜单")),
       播放(menu.AddItem(Sys("播放"), QKeySequence(Qt::Key_F5))),
       上一曲(menu.AddItem(Sys("上一曲"), QKeySequence(Qt::Key_F7))),
-      下一曲((menu.AddSeparator(), menu.AddItem(Sys("下一曲"), QKeySequence(Qt::Key_F8)))),
+      下一曲(menu.AddItem(Sys("下一曲"), QKeySequence(Qt::Key_F8))),
       增大音量(
           (menu.AddSeparator(), menu.AddItem(Sys("增大音量"), QKeySequence(Qt::CTRL | Qt::Key_A)))),
       减少音量(menu.AddItem(Sys("减少音量"), QKeySequence(Qt::CTRL | Qt::Key_B))),

@@ -2,6 +2,7 @@
 // What the catalogue client works on: the controls of the main window it reads
 // and writes, and its own state.
 #include <deque>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -54,6 +55,19 @@ struct CatalogueState {
   // here, so every list arrives whole, in the order of the requests.
   bool appending = false;
   std::deque<PendingSongs> pending;
+
+  // Requests run on workers; their answers come back to the user-interface
+  // thread only while this state lives.
+  std::shared_ptr<const int> lifetime = std::make_shared<const int>(0);
+  // Chart, search and suggestion requests sent whose answers have not been
+  // handled yet.
+  int requestsInFlight = 0;
+  // The number of the latest suggestion request: an answer to an earlier one
+  // arrives too late for the text in the box and is dropped.
+  unsigned latestSuggestion = 0;
+  // True while a chosen suggestion is put into the search box: that change
+  // asks for no suggestions.
+  bool takingSuggestion = false;
 };
 
 }  // namespace vexo

@@ -1,6 +1,7 @@
 #include "catalogue/chart_lists.h"
 
 #include "catalogue/append_song_rows.h"
+#include "catalogue/background_request.h"
 #include "catalogue/request_urls.h"
 #include "net/http_request.h"
 #include "net/script_unescape.h"
@@ -42,13 +43,24 @@ void ClickChartButton(CatalogueView& v, CatalogueState& s, Chart chart) {
   if (button.IsDisabled()) return;
   button.SetDisabled(true);
   s.ChartUrl = ChartUrlFor(s.endpoints, ChartId(chart));
-  LoadChart(v, s);
+  LoadChart(v, s, &button);
 }
 
-int LoadChart(CatalogueView& v, CatalogueState& s) {
-  s.ResponseText = HttpRequestText(s.ChartUrl);
-  s.ResponseText = UnescapeScriptText(s.ResponseText);
-  return AppendSongRows(v.超级列表框1, s);
+void LoadChart(CatalogueView& v, CatalogueState& s, Button* retryButton) {
+  const Text url = s.ChartUrl;
+  ++s.requestsInFlight;
+  // The request and the decoding of its escapes run on the worker; the rows
+  // are appended on the user-interface thread once the answer is in.
+  RequestInBackground(
+      s.lifetime, [url] { return UnescapeScriptText(HttpRequestText(url)); },
+      [v, &s, retryButton](Text answer) {
+        s.ResponseText = std::move(answer);
+        const int songs = AppendSongRows(v.超级列表框1, s);
+        // A chart that brought no songs (no answer, or not a chart) may be
+        // asked for again.
+        if (songs == 0 && retryButton != nullptr) retryButton->SetDisabled(false);
+        --s.requestsInFlight;
+      });
 }
 
 }  // namespace vexo

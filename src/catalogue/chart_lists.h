@@ -17,14 +17,16 @@ int ChartId(Chart chart);
 // The button that loads `chart`: 按钮4 to 按钮7.
 Button& ChartButton(CatalogueView& v, Chart chart);
 
-// Click on a chart button: disables it for the rest of the run, sets
-// `s.ChartUrl` to the chart's address and loads it. A button already disabled
-// loads nothing.
+// Click on a chart button: disables it, sets `s.ChartUrl` to the chart's
+// address and loads it. A button already disabled loads nothing. A chart that
+// brings no songs enables its button again so that it can be retried; one
+// that loaded stays disabled for the rest of the run.
 void ClickChartButton(CatalogueView& v, CatalogueState& s, Chart chart);
 
-// Requests `s.ChartUrl`, decodes the escapes of the answer into
-// `s.ResponseText` and appends its songs; returns their number. A failed
-// request or an answer the decoder refuses appends nothing.
-int LoadChart(CatalogueView& v, CatalogueState& s);
+// Requests `s.ChartUrl` on a worker and returns at once. Once the answer is
+// in, its escapes decoded, it becomes `s.ResponseText` and its songs are
+// appended (on the user-interface thread). A failed request or an answer the
+// decoder refuses appends nothing and enables `retryButton` again, if given.
+void LoadChart(CatalogueView& v, CatalogueState& s, Button* retryButton = nullptr);
 
 }  // namespace vexo

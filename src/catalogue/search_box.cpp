@@ -1,17 +1,35 @@
 #include "catalogue/search_box.h"
 
 #include "catalogue/append_song_rows.h"
+#include "catalogue/background_request.h"
 #include "catalogue/request_urls.h"
+#include "catalogue/suggestion_answer.h"
 #include "net/http_request.h"
-#include "net/text_between.h"
-#include "net/text_search.h"
 #include "platform/controls/key_codes.h"
 
 namespace vexo {
 
-int SearchSongs(CatalogueView& v, CatalogueState& s) {
-  s.ResponseText = HttpRequestText(SearchUrl(s.endpoints, v.编辑框1.GetText()));
-  return AppendSongRows(v.超级列表框1, s);
+namespace {
+
+// Sends `url` on a worker and hands the answer to `done` on the
+// user-interface thread, counting the request as in flight meanwhile.
+void Request(CatalogueState& s, const Text& url, std::function<void(Text)> done) {
+  ++s.requestsInFlight;
+  RequestInBackground(
+      s.lifetime, [url] { return HttpRequestText(url); },
+      [&s, done = std::move(done)](Text answer) {
+        done(std::move(answer));
+        --s.requestsInFlight;
+      });
+}
+
+}  // namespace
+
+void SearchSongs(CatalogueView& v, CatalogueState& s) {
+  Request(s, SearchUrl(s.endpoints, v.编辑框1.GetText()), [v, &s](Text answer) {
+    s.ResponseText = std::move(answer);
+    AppendSongRows(v.超级列表框1, s);
+  });
 }
 
 void SearchBoxKeyDown(CatalogueView& v, CatalogueState& s, int keyCode, int /*shiftState*/) {
@@ -19,22 +37,33 @@ void SearchBoxKeyDown(CatalogueView& v, CatalogueState& s, int keyCode, int /*sh
 }
 
 void RequestSuggestions(CatalogueView& v, CatalogueState& s) {
-  const Text answer = HttpRequestText(SuggestionUrl(s.endpoints, v.编辑框1.GetText()));
-  const bool noSuggestion = FindText(answer, kNoSuggestionMarker) != kNotFound;
+  if (s.takingSuggestion) return;
+  const unsigned request = ++s.latestSuggestion;
+  Request(s, SuggestionUrl(s.endpoints, v.编辑框1.GetText()), [v, &s, request](Text answer) mutable {
+    // A keystroke sent since: this answer belongs to a text no longer in the box.
+    if (request != s.latestSuggestion) return;
+    ShowSuggestion(v, FirstSuggestion(answer));
+  });
+}
+
+void ShowSuggestion(CatalogueView& v, const std::optional<Text>& suggestion) {
   v.列表框1.Clear();
-  if (noSuggestion) {
+  if (!suggestion) {
     v.列表框1.SetVisible(false);
     return;
   }
   v.列表框1.SetVisible(true);
-  v.列表框1.AddItem(TextBetween(answer, kSuggestionStart, kSuggestionEnd));
+  v.列表框1.AddItem(*suggestion);
 }
 
-void TakeSuggestion(CatalogueView& v, CatalogueState& /*s*/) {
+void TakeSuggestion(CatalogueView& v, CatalogueState& s) {
   const Text chosen = v.列表框1.ItemText(v.列表框1.CurrentIndex());
-  // Setting the text is a change of the search box: its handler may fill the
-  // list again here, which the next two steps undo.
+  // Putting the chosen text into the box asks for nothing, and an answer still
+  // on its way for the text typed before is dropped.
+  s.takingSuggestion = true;
   v.编辑框1.SetText(chosen);
+  s.takingSuggestion = false;
+  ++s.latestSuggestion;
   v.列表框1.Clear();
   v.列表框1.SetVisible(false);
 }

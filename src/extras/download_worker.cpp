@@ -11,6 +11,30 @@
 
 namespace vexo {
 
+namespace {
+
+constexpr long kFirstSuccessStatus = 200;
+constexpr long kLastSuccessStatus = 299;
+
+// The song's bytes go to the temporary file as they arrive; only a 2xx answer
+// is taken, so an error page never starts one.
+class SongSink final : public HttpBodySink {
+ public:
+  explicit SongSink(SongFileWriter& file) : file_(file) {}
+  bool Begin(long status) override {
+    if (status < kFirstSuccessStatus || status > kLastSuccessStatus) return false;
+    return file_.Open();
+  }
+  bool Write(const std::uint8_t* data, std::size_t size) override {
+    return file_.Write(data, size);
+  }
+
+ private:
+  SongFileWriter& file_;
+};
+
+}  // namespace
+
 bool DownloadSong(const std::filesystem::path& folder, const SongRowCells& row) {
   const std::optional<QString> target = DownloadTarget(folder, row.name, row.id);
   if (!target) return false;
@@ -19,9 +43,17 @@ bool DownloadSong(const std::filesystem::path& folder, const SongRowCells& row) 
   const SongFileLock lock(*target);
   if (!lock.Held()) return false;
   if (row.url.empty()) return false;
-  const ByteSet song = HttpRequestBytes(row.url);
-  if (song.empty()) return false;
-  return ReplaceFileWith(*target, song);
+  SongFileWriter file(*target);
+  SongSink sink(file);
+  HttpRequestOptions options;
+  const HttpTransferResult fetched = HttpRequestToSink(row.url, options, sink);
+  // A status other than 2xx, a body cut short of its announced length, a
+  // transfer broken off or an empty body: nothing is put in place.
+  if (!fetched.Succeeded() || file.BytesWritten() == 0) {
+    file.Cancel();
+    return false;
+  }
+  return file.Commit();
 }
 
 void DownloadWorker(const DownloadView& v, const ExtrasState& s) {

@@ -9,11 +9,13 @@
 
 namespace vexo {
 
-// Saves the row's song as "<folder>/<name>_<id>.mp3": true when the file now
-// holds the whole response body, whatever it is. False, with nothing written
-// and an existing file left byte for byte, when the name is refused
-// (DownloadTarget), another download of that name is under way, the fetch
-// yields no bytes, or writing fails.
+// Saves the row's song as "<folder>/<name>_<id>.mp3", its bytes streamed to a
+// temporary file as they arrive and put in place once all are in: true when
+// the file now holds the whole body of a 2xx answer, whatever it is. False,
+// with nothing written and an existing file left byte for byte, when the name
+// is refused (DownloadTarget), another download of that name is under way,
+// the answer's status is not 2xx, its body is empty, shorter than announced
+// or broken off, or writing fails.
 bool DownloadSong(const std::filesystem::path& folder, const SongRowCells& row);
 
 // One run of the worker on the calling thread (any thread): DownloadSong into

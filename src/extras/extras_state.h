@@ -20,8 +20,10 @@ struct ExtrasState {
   std::filesystem::path programFolder;
   // The lines of the current lyrics, replaced as a whole by the lyrics worker.
   SharedLyricLines LyricLines;
-  // True while a lyrics timer tick runs (user-interface thread only).
+  // True while a lyrics timer tick runs, and when another tick fell due
+  // meanwhile (user-interface thread only).
   bool lyricsTickRunning = false;
+  bool lyricsTickDue = false;
 };
 
 }  // namespace vexo

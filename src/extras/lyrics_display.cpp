@@ -4,6 +4,7 @@
 #include "extras/lyrics_worker.h"
 #include "extras/text_split.h"
 #include "net/text_search.h"
+#include "platform/clock.h"
 #include "platform/controls/wait_with_events.h"
 #include "playback/format_min_sec.h"
 
@@ -35,11 +36,10 @@ Text LyricTimeText(int positionMs) {
   return FormatMinSec(positionMs < 0 ? 0 : positionMs / kMsPerSecond);
 }
 
-void LyricsTick(const LyricsView& v, ExtrasState& s) {
-  if (s.lyricsTickRunning) return;
-  const TickMark mark(s.lyricsTickRunning);
+namespace {
 
-  const Text time = LyricTimeText(v.媒体播放1.GetPositionMs());
+// One pass over the lines for the second `time`.
+void MatchSecond(const LyricsView& v, ExtrasState& s, const Text& time) {
   const auto lines = s.LyricLines.Snapshot();
   const std::size_t count = lines->size();
   for (std::size_t i = 0; i < count; ++i) {
@@ -52,6 +52,37 @@ void LyricsTick(const LyricsView& v, ExtrasState& s) {
     if (pieces[1] == kHiddenLyricText) continue;
     v.透明标签4.SetText(pieces[1]);
   }
+}
+
+}  // namespace
+
+void LyricsTick(const LyricsView& v, ExtrasState& s) {
+  if (s.lyricsTickRunning) {
+    s.lyricsTickDue = true;
+    return;
+  }
+  const TickMark mark(s.lyricsTickRunning);
+  Text handled;
+  for (bool first = true;; first = false) {
+    const Text time = LyricTimeText(v.媒体播放1.GetPositionMs());
+    // A due tick for the second just handled (a paused song) is left to the
+    // timer, as any other tick of that second.
+    if (!first && time == handled) break;
+    s.lyricsTickDue = false;
+    const std::uint32_t started = TickCount();
+    MatchSecond(v, s, time);
+    handled = time;
+    // A tick fell due during the waits when they outlasted the timer's
+    // interval (the timer itself does not tick inside its own handler) or
+    // when one was held off above: it runs now, for the second the song has
+    // reached meanwhile, unless the lyrics were switched off.
+    const int interval = v.时钟2.Interval();
+    const bool fellDue =
+        s.lyricsTickDue ||
+        (interval > 0 && TickCount() - started >= static_cast<std::uint32_t>(interval));
+    if (!fellDue || !v.时钟2.IsRunning()) break;
+  }
+  s.lyricsTickDue = false;
 }
 
 }  // namespace vexo

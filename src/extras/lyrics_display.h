@@ -18,9 +18,10 @@ Text LyricTimeText(int positionMs);
 // holds the time text of the playback second anywhere in it, and splits at "]"
 // into exactly a time tag and a text, puts its text (unless it is "?") on the
 // lyric label one second later, the window working meanwhile. A tick that
-// falls due while another tick waits is dropped: the waiting tick already
-// covers the same second. When LyricLines is replaced during a wait, the tick
-// ends there: its lines belong to the song before.
+// falls due while another tick waits runs right after it (several due ticks
+// make one), with the position as it then stands, so lines one second apart
+// all show. When LyricLines is replaced during a wait, the tick ends there:
+// its lines belong to the song before.
 void LyricsTick(const LyricsView& v, ExtrasState& s);
 
 }  // namespace vexo

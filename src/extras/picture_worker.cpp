@@ -21,7 +21,12 @@ void PictureWorker(const PictureView& v, const ExtrasState& s) {
   const Text answer =
       HttpRequestText(PictureLookupUrl(ServiceBaseUrl(s.serviceAddress), row.singer));
   const Text address = PictureAddressOf(answer);
-  const ByteSet picture = address.empty() ? ByteSet() : HttpRequestBytes(address);
+  // The picture file is bounded like the lookup: a service that trickles or
+  // sends an endless body cannot hold the worker.
+  HttpRequestOptions bounded;
+  bounded.deadline = kTextRequestDeadline;
+  bounded.bodyLimit = kTextAnswerLimit;
+  const ByteSet picture = address.empty() ? ByteSet() : HttpRequestBytes(address, bounded);
   ShowPictureOrDefault(v.图片框1, picture, s.defaultPicture);
 }
 

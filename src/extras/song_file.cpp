@@ -1,7 +1,5 @@
 #include "extras/song_file.h"
 
-#include <QSaveFile>
-
 #include "extras/extras_constants.h"
 
 namespace vexo {
@@ -25,16 +23,30 @@ SongFileLock::SongFileLock(const QString& file) : lock_(LockFileName(file)) {
   held_ = lock_.tryLock(kDontWait);
 }
 
-bool ReplaceFileWith(const QString& file, const ByteSet& bytes) {
-  QSaveFile out(file);
-  out.setDirectWriteFallback(false);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(bytes.size());
-  if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-    out.cancelWriting();
-    return false;
-  }
-  return out.commit();
+SongFileWriter::SongFileWriter(const QString& file) : out_(file) {
+  // Never write into the file itself, even where a temporary file cannot be
+  // made beside it.
+  out_.setDirectWriteFallback(false);
+}
+
+bool SongFileWriter::Open() {
+  return out_.isOpen() || out_.open(QIODevice::WriteOnly);
+}
+
+bool SongFileWriter::Write(const std::uint8_t* data, std::size_t size) {
+  if (!out_.isOpen()) return false;
+  const auto length = static_cast<qint64>(size);
+  if (out_.write(reinterpret_cast<const char*>(data), length) != length) return false;
+  written_ += size;
+  return true;
+}
+
+bool SongFileWriter::Commit() {
+  return out_.isOpen() && out_.commit();
+}
+
+void SongFileWriter::Cancel() {
+  if (out_.isOpen()) out_.cancelWriting();
 }
 
 }  // namespace vexo

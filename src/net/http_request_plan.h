@@ -51,6 +51,11 @@ struct HttpRequestOptions {
   // how long a transfer may receive nothing before it fails.
   std::chrono::milliseconds connectTimeout = kDefaultConnectTimeout;
   std::chrono::milliseconds idleTimeout = kDefaultIdleTimeout;
+  // How long the whole request may take, and how long its body may be; not
+  // given: the rule of the request's form (a text request has both limits,
+  // the other forms none).
+  std::optional<std::chrono::milliseconds> deadline;
+  std::optional<std::size_t> bodyLimit;
 };
 
 struct HttpRequestPlan {

@@ -34,7 +34,29 @@ const Text& IdleTimeText() {
   return Sys("00:00｜00:00");
 }
 
+void ShowIdle(PlayerView& v) {
+  v.时钟1.SetInterval(0);
+  v.滑块条1.SetPosition(kSliderToMinimum);
+  v.按钮1.SetCaption(PlayCaption());
+  v.透明标签2.SetText(IdleTimeText());
+  v.透明标签1.SetText(IdleStatusText());
+  v.透明标签3.SetText(IdleSingerText());
+}
+
+void StopSong(PlayerView& v) {
+  v.媒体播放1.StopMedia();
+  // The user asked for silence: the display goes idle at once and the
+  // progress timer stops with it, so no tick mistakes the stop for the end
+  // of the song and starts another one.
+  ShowIdle(v);
+}
+
 void TogglePlay(PlayerView& v, PlaybackState& s) {
+  // A click on 停止 stops whatever plays, whether or not a row is selected.
+  if (v.按钮1.Caption() != PlayCaption()) {
+    StopSong(v);
+    return;
+  }
   ListView& list = v.超级列表框1;
   // A run of failing rows tries one row after the other, one message each.
   while (true) {
@@ -43,18 +65,16 @@ void TogglePlay(PlayerView& v, PlaybackState& s) {
       ShowMessage(Sys("请先选择歌曲播放"));
       return;
     }
-    if (v.按钮1.Caption() != PlayCaption()) {
-      v.媒体播放1.StopMedia();
-      v.按钮1.SetCaption(PlayCaption());
-      // The progress timer runs on: its next tick finds the medium stopped
-      // and lets the play mode choose what follows.
-      return;
-    }
     s.CurrentSongIndex = row;
     s.CurrentSongUrl = list.Cell(row, kSongColumnUrl);
     if (v.媒体播放1.OpenMedia(s.CurrentSongUrl)) break;
+    // The attempt closed the song before it: nothing plays now, so nothing
+    // of that song stays on display while the message shows.
+    ShowIdle(v);
     ShowMessage(Sys("播放失败"));
     if (s.CurrentSongIndex + 1 >= list.RowCount()) return;  // the last row: stop trying
+    // A handler that ran while the message showed may have started a song.
+    if (v.按钮1.Caption() != PlayCaption()) return;
     list.SetCurrentRow(s.CurrentSongIndex + 1);
   }
 
@@ -76,6 +96,9 @@ void PlaySelected(PlayerView& v, PlaybackState& s) {
 }
 
 void ProgressTick(PlayerView& v, PlaybackState& s) {
+  // A tick that was already on its way when the timer stopped (a stop, the
+  // end of a song) belongs to no song.
+  if (!v.时钟1.IsRunning()) return;
   MediaPlay& media = v.媒体播放1;
   int position = media.GetPositionMs();
   int elapsed = position < 0 ? 0 : position / kMsPerSecond;
@@ -84,12 +107,7 @@ void ProgressTick(PlayerView& v, PlaybackState& s) {
   v.滑块条1.SetPosition(media.GetPositionMs() / kMsPerSecond);
   if (media.GetPlayState() != kPlayStateStopped) return;
 
-  v.时钟1.SetInterval(0);
-  v.滑块条1.SetPosition(kSliderToMinimum);
-  v.按钮1.SetCaption(PlayCaption());
-  v.透明标签2.SetText(IdleTimeText());
-  v.透明标签1.SetText(IdleStatusText());
-  v.透明标签3.SetText(IdleSingerText());
+  ShowIdle(v);
   ChooseAfterSongEnd(v, s);
 }
 

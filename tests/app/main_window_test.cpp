@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "app/startup.h"
@@ -92,6 +93,27 @@ TEST_F(MainWindowTest, MenuShortcutsWorkAnywhereAlsoInTheSearchBox) {
   EXPECT_EQ(volumeDown, 1);
   QTest::keyClick(w->超级列表框1.Widget(), Qt::Key_F5);
   EXPECT_EQ(play, 1);
+}
+
+TEST_F(MainWindowTest, ThePopUpMenuListsItsItemsAndSeparatorsInOrder) {
+  // "-" stands for a separator, ">" opens the submenu.
+  QStringList entries;
+  for (QAction* action : w->菜单.menu.Native()->actions()) {
+    if (action->isSeparator()) {
+      entries << QStringLiteral("-");
+    } else if (QMenu* sub = action->menu()) {
+      entries << QStringLiteral(">") + action->text();
+      for (QAction* inner : sub->actions())
+        entries << QStringLiteral(">>") + inner->text();
+    } else {
+      entries << action->text();
+    }
+  }
+  const QStringList expected = QString::fromUtf8(
+                                   "播放|上一曲|下一曲|-|增大音量|减少音量|-|>播放模式|>>单曲循环|"
+                                   ">>顺序播放|>>随机播放|-|下载|关于")
+                                   .split(QLatin1Char('|'));
+  EXPECT_EQ(entries, expected);
 }
 
 TEST_F(MainWindowTest, ThePlayModeTicksChangeOnlyThroughTheLogic) {

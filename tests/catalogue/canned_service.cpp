@@ -1,10 +1,10 @@
 #include "canned_service.h"
 
 #include <arpa/inet.h>
-#include <httplib.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include "loopback_server.h"
 
 #include <stdexcept>
 
@@ -14,37 +14,40 @@ namespace {
 constexpr const char* kLoopback = "127.0.0.1";
 }
 
-CannedService::CannedService() : server_(std::make_unique<httplib::Server>()) {
-  server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
-    std::lock_guard lock(mutex_);
-    targets_.push_back(request.target);
-    const auto reply = replies_.find(request.path);
-    if (reply == replies_.end()) {
-      response.status = 404;
-      return;
+CannedService::CannedService() : server_(std::make_unique<testing::LoopbackServer>()) {
+  server_->Http().Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+    std::function<void(const std::string&)> hook;
+    {
+      std::lock_guard lock(mutex_);
+      targets_.push_back(request.target);
+      hook = beforeAnswering_;
+      const auto reply = replies_.find(request.path);
+      if (reply == replies_.end()) {
+        response.status = 404;
+      } else {
+        response.set_content(reply->second.body, reply->second.contentType.c_str());
+      }
     }
-    response.set_content(reply->second.body, reply->second.contentType.c_str());
+    if (hook) hook(request.target);
   });
-  port_ = server_->bind_to_any_port(kLoopback);
-  if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
-  thread_ = std::thread([this] { server_->listen_after_bind(); });
+  server_->Start();
+  if (server_->Port() <= 0) throw std::runtime_error("cannot bind a loopback port");
 }
 
-CannedService::~CannedService() {
-  // A stop that came before the accept loop began would not end it.
-  while (!server_->is_running())
-    std::this_thread::yield();
-  server_->stop();
-  thread_.join();
-}
+CannedService::~CannedService() = default;
 
 std::string CannedService::HostPort() const {
-  return std::string(kLoopback) + ":" + std::to_string(port_);
+  return std::string(kLoopback) + ":" + std::to_string(server_->Port());
 }
 
 void CannedService::Answer(const std::string& path, std::string body, std::string contentType) {
   std::lock_guard lock(mutex_);
   replies_[path] = {std::move(body), std::move(contentType)};
+}
+
+void CannedService::BeforeAnswering(std::function<void(const std::string& target)> hook) {
+  std::lock_guard lock(mutex_);
+  beforeAnswering_ = std::move(hook);
 }
 
 std::vector<std::string> CannedService::Targets() const {

@@ -1,15 +1,15 @@
 #pragma once
 // A stand-in catalogue service on loopback: fixed answers per path, and a
 // record of every request target it received, raw as sent.
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
-namespace httplib {
-class Server;
+namespace vexo::testing {
+class LoopbackServer;
 }
 
 namespace vexo::test {
@@ -28,6 +28,10 @@ class CannedService {
   std::string HostPort() const;
   // Requests for `path` get `body`; other paths get 404.
   void Answer(const std::string& path, std::string body, std::string contentType = kJsonUtf8);
+  // Runs on the server's thread after a request's answer has been chosen and
+  // before it is sent, with the request target: a test holds an answer back
+  // here. Set it before the requests it concerns.
+  void BeforeAnswering(std::function<void(const std::string& target)> hook);
   // The raw request targets (path and query) received so far, in order.
   std::vector<std::string> Targets() const;
   // Those whose path is `path`.
@@ -38,12 +42,11 @@ class CannedService {
     std::string body;
     std::string contentType;
   };
-  std::unique_ptr<httplib::Server> server_;
-  std::thread thread_;
-  int port_ = 0;
+  std::unique_ptr<testing::LoopbackServer> server_;
   mutable std::mutex mutex_;
   std::map<std::string, Reply> replies_;
   std::vector<std::string> targets_;
+  std::function<void(const std::string&)> beforeAnswering_;
 };
 
 // A "host:port" on loopback where nothing listens.

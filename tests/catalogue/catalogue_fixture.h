@@ -8,6 +8,8 @@
 #include "net/regex_matcher.h"
 #include "platform/codepage.h"
 #include "platform/controls/window.h"
+#include "playback/start_thread.h"
+#include "support/ui_wait.h"
 
 namespace vexo::test {
 
@@ -28,7 +30,16 @@ class CatalogueFixture : public ::testing::Test {
     列表框1.SetVisible(false);
   }
 
+  // The workers of the test's requests end, and the answers they handed over
+  // are handled, before the controls go.
+  ~CatalogueFixture() override { EXPECT_TRUE(WaitForRequests()); }
+
   void UseService(const std::string& hostPort) { state.endpoints = EndpointsForService(hostPort); }
+  // Processes events until every request sent has been answered and its
+  // answer handled (rows appended, the suggestion shown).
+  bool WaitForRequests() {
+    return WaitUntil([this] { return state.requestsInFlight == 0 && RunningThreadCount() == 0; });
+  }
   // A cell of the song list in UTF-8.
   std::string Cell(int row, int column) const {
     return SystemToUtf8(超级列表框1.Cell(row, column));

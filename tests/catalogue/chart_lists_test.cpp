@@ -29,6 +29,7 @@ class ChartListsTest : public CatalogueFixture {
 TEST_F(ChartListsTest, AClickAppendsTheWholeChartOnceAndDisablesItsButton) {
   超级列表框1.InsertRow();
   ClickChartButton(view, state, Chart::kHot);
+  ASSERT_TRUE(WaitForRequests());
 
   EXPECT_EQ(service.Targets(), std::vector<std::string>{ChartPath() + "?id=111&page=1&size=50"});
   EXPECT_EQ(state.ChartUrl,
@@ -43,6 +44,7 @@ TEST_F(ChartListsTest, AClickAppendsTheWholeChartOnceAndDisablesItsButton) {
   EXPECT_FALSE(按钮5.IsDisabled() || 按钮6.IsDisabled() || 按钮7.IsDisabled());
 
   ClickChartButton(view, state, Chart::kHot);  // works once per run
+  ASSERT_TRUE(WaitForRequests());
   EXPECT_EQ(service.Targets().size(), 1u);
   EXPECT_EQ(超级列表框1.RowCount(), 51);
 }
@@ -56,6 +58,7 @@ TEST_F(ChartListsTest, EachButtonAsksForItsOwnChart) {
   for (auto [chart, button] : buttons) {
     EXPECT_EQ(&ChartButton(view, chart), button);
     ClickChartButton(view, state, chart);
+    ASSERT_TRUE(WaitForRequests());
     EXPECT_TRUE(button->IsDisabled());
   }
   const auto targets = service.Targets();
@@ -67,12 +70,20 @@ TEST_F(ChartListsTest, EachButtonAsksForItsOwnChart) {
   EXPECT_EQ(Cell(199, 0), "200");
 }
 
-TEST_F(ChartListsTest, AChartClickedDuringAnotherAppendFollowsItWhole) {
-  QTimer::singleShot(0, [&] {
+TEST_F(ChartListsTest, AChartWhoseAnswerArrivesDuringAnotherAppendFollowsItWhole) {
+  // 新歌榜 is clicked once the first row of 热歌榜 is in: its answer arrives
+  // while 热歌榜 is still being appended row by row.
+  QTimer clickWhenAppending;
+  clickWhenAppending.setInterval(1);
+  QObject::connect(&clickWhenAppending, &QTimer::timeout, [&] {
+    if (超级列表框1.RowCount() == 0) return;
+    clickWhenAppending.stop();
     service.Answer(ChartPath(), ChartAnswer(NumberedSongs("新歌", 30, 5000)));
     ClickChartButton(view, state, Chart::kNew);
   });
+  clickWhenAppending.start();
   ClickChartButton(view, state, Chart::kHot);
+  ASSERT_TRUE(WaitForRequests());
 
   ASSERT_EQ(超级列表框1.RowCount(), 80);
   for (int row = 0; row < 80; ++row) {
@@ -83,16 +94,31 @@ TEST_F(ChartListsTest, AChartClickedDuringAnotherAppendFollowsItWhole) {
   EXPECT_TRUE(按钮4.IsDisabled() && 按钮5.IsDisabled());
 }
 
-TEST_F(ChartListsTest, FailedRequestsAndUndecodableAnswersAddNothing) {
-  service.Answer(ChartPath(), ChartAnswer(NumberedSongs("s", 2)) + "\\");  // broken escape
+TEST_F(ChartListsTest, AChartThatBroughtNoSongsCanBeClickedAgain) {
+  // Not a chart: an answer the unescape step refuses.
+  service.Answer(ChartPath(), ChartAnswer(NumberedSongs("s", 2)) + "\\");
   ClickChartButton(view, state, Chart::kOld);
+  ASSERT_TRUE(WaitForRequests());
   EXPECT_EQ(超级列表框1.RowCount(), 0);
   EXPECT_TRUE(state.ResponseText.empty());
+  EXPECT_FALSE(按钮6.IsDisabled());
 
+  // No answer at all.
+  const std::string working = service.HostPort();
   UseService(ClosedHostPort());
   ClickChartButton(view, state, Chart::kHotSearches);
-  EXPECT_TRUE(按钮7.IsDisabled());
+  EXPECT_TRUE(按钮7.IsDisabled());  // while the request is under way
+  ASSERT_TRUE(WaitForRequests());
+  EXPECT_FALSE(按钮7.IsDisabled());
   EXPECT_EQ(超级列表框1.RowCount(), 0);
+
+  // The retry loads the chart, and then the button stays disabled.
+  UseService(working);
+  service.Answer(ChartPath(), ChartAnswer(NumberedSongs("热搜", 3)));
+  ClickChartButton(view, state, Chart::kHotSearches);
+  ASSERT_TRUE(WaitForRequests());
+  EXPECT_EQ(超级列表框1.RowCount(), 3);
+  EXPECT_TRUE(按钮7.IsDisabled());
 }
 
 }  // namespace

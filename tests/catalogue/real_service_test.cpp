@@ -33,6 +33,7 @@ TEST_F(RealServiceTest, EveryChartListsTheLibraryWithPlayableRows) {
   ASSERT_GT(songs, 0);
   for (Chart chart : {Chart::kHot, Chart::kNew, Chart::kOld, Chart::kHotSearches}) {
     ClickChartButton(view, state, chart);
+    ASSERT_TRUE(WaitForRequests());
   }
   ASSERT_EQ(超级列表框1.RowCount(), 4 * songs);
 
@@ -59,14 +60,18 @@ TEST_F(RealServiceTest, EveryChartListsTheLibraryWithPlayableRows) {
 TEST_F(RealServiceTest, SearchAndSuggestionsFindADemoSong) {
   编辑框1.onContentChanged = [this] { RequestSuggestions(view, state); };
   编辑框1.SetText(Sys("小"));
+  ASSERT_TRUE(WaitForRequests());
   EXPECT_TRUE(列表框1.IsVisible());
   EXPECT_EQ(SystemToUtf8(列表框1.ItemText(0)), "小星星");
 
   编辑框1.SetText(Sys("没有这首歌"));
+  ASSERT_TRUE(WaitForRequests());
   EXPECT_FALSE(列表框1.IsVisible());
 
   编辑框1.SetText(Sys("茉莉花"));
-  EXPECT_EQ(SearchSongs(view, state), 1);
+  SearchSongs(view, state);
+  ASSERT_TRUE(WaitForRequests());
+  EXPECT_EQ(超级列表框1.RowCount(), 1);
   EXPECT_EQ(Cell(0, 1), "茉莉花");
   EXPECT_EQ(Cell(0, 2), "林晓月");
   EXPECT_EQ(Cell(0, 3), "10001");

@@ -4,9 +4,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <chrono>
+#include <future>
 
 #include "canned_service.h"
 #include "catalogue/search_box.h"
+#include "catalogue/suggestion_answer.h"
 #include "catalogue_fixture.h"
 #include "platform/system_text.h"
 #include "song_answers.h"
@@ -44,8 +47,11 @@ class SearchBoxTest : public CatalogueFixture {
 TEST_F(SearchBoxTest, EveryChangeAsksOnceForItsEncodedText) {
   Suggest({});
   编辑框1.SetText({});
+  ASSERT_TRUE(WaitForRequests());
   QTest::keyClicks(Edit(), QStringLiteral("a"));
+  ASSERT_TRUE(WaitForRequests());
   Edit()->insert(QString::fromUtf8("可"));  // as an input method commits it
+  ASSERT_TRUE(WaitForRequests());
   EXPECT_EQ(service.TargetsFor(kSuggestPath),
             (std::vector<std::string>{SuggestTarget(""), SuggestTarget("a"),
                                       SuggestTarget("a%E5%8F%AF")}));
@@ -54,33 +60,70 @@ TEST_F(SearchBoxTest, EveryChangeAsksOnceForItsEncodedText) {
   EXPECT_EQ(列表框1.ItemCount(), 0);
 }
 
-TEST_F(SearchBoxTest, TheListShowsTheFirstSuggestionOnly) {
-  Suggest({"a", "b"});
-  QTest::keyClicks(Edit(), QStringLiteral("x"));
-  EXPECT_TRUE(列表框1.IsVisible());
-  ASSERT_EQ(列表框1.ItemCount(), 1);
-  EXPECT_EQ(Item(0), "a");
+TEST_F(SearchBoxTest, TheListShowsTheFirstSuggestionAlsoWhenItIsTheOnlyOne) {
+  for (const std::vector<std::string>& suggestions :
+       {std::vector<std::string>{"a", "b"}, std::vector<std::string>{"a"}}) {
+    Suggest(suggestions);
+    列表框1.SetVisible(false);
+    QTest::keyClicks(Edit(), QStringLiteral("x"));
+    ASSERT_TRUE(WaitForRequests());
+    EXPECT_TRUE(列表框1.IsVisible());
+    ASSERT_EQ(列表框1.ItemCount(), 1);
+    EXPECT_EQ(Item(0), "a");
+  }
 }
 
-TEST_F(SearchBoxTest, ASingleSuggestionOrAFailedRequestShowsOneEmptyItem) {
-  Suggest({"only"});
-  QTest::keyClicks(Edit(), QStringLiteral("x"));
-  EXPECT_TRUE(列表框1.IsVisible());
-  ASSERT_EQ(列表框1.ItemCount(), 1);
-  EXPECT_EQ(Item(0), "");
+TEST_F(SearchBoxTest, NoSuggestionOrAFailedRequestHidesTheList) {
+  const std::string working = service.HostPort();
+  for (bool failed : {false, true}) {
+    SCOPED_TRACE(failed ? "failed request" : "empty answer");
+    Suggest({"shown"});
+    UseService(working);
+    QTest::keyClicks(Edit(), QStringLiteral("x"));
+    ASSERT_TRUE(WaitForRequests());
+    ASSERT_TRUE(列表框1.IsVisible());
 
-  UseService(ClosedHostPort());
-  列表框1.SetVisible(false);
-  QTest::keyClicks(Edit(), QStringLiteral("y"));
-  EXPECT_TRUE(列表框1.IsVisible());
+    if (failed) {
+      UseService(ClosedHostPort());
+    } else {
+      Suggest({""});  // one suggestion, and it is empty
+    }
+    QTest::keyClicks(Edit(), QStringLiteral("y"));
+    ASSERT_TRUE(WaitForRequests());
+    EXPECT_FALSE(列表框1.IsVisible());
+    EXPECT_EQ(列表框1.ItemCount(), 0);
+  }
+}
+
+TEST_F(SearchBoxTest, AnAnswerOvertakenByALaterKeystrokeIsDropped) {
+  // The answer to "a" is held back until the answer to "ab" has been shown.
+  std::promise<void> release;
+  std::shared_future<void> released = release.get_future().share();
+  service.BeforeAnswering([released](const std::string& target) {
+    if (target == SuggestTarget("a")) released.wait_for(std::chrono::seconds(20));
+  });
+  编辑框1.SetText({});
+  ASSERT_TRUE(WaitForRequests());
+  Suggest({"for a"});
+  QTest::keyClicks(Edit(), QStringLiteral("a"));
+  ASSERT_TRUE(WaitUntil([&] { return service.TargetsFor(kSuggestPath).size() == 2; }));
+  Suggest({"for ab"});
+  QTest::keyClicks(Edit(), QStringLiteral("b"));
+  ASSERT_TRUE(WaitUntil([&] { return 列表框1.ItemCount() == 1; }));
+  EXPECT_EQ(Item(0), "for ab");
+
+  release.set_value();
+  ASSERT_TRUE(WaitForRequests());
   ASSERT_EQ(列表框1.ItemCount(), 1);
-  EXPECT_EQ(Item(0), "");
+  EXPECT_EQ(Item(0), "for ab");
 }
 
 TEST_F(SearchBoxTest, ChoosingTheSuggestionFillsTheBoxAndLeavesTheListHiddenAndEmpty) {
   Suggest({"茉莉花", "茉莉"});
   Edit()->insert(QString::fromUtf8("茉"));
+  ASSERT_TRUE(WaitForRequests());
   ASSERT_EQ(Item(0), "茉莉花");
+  const std::size_t asked = service.TargetsFor(kSuggestPath).size();
 
   // The user clicks the item: the handler empties the list under the click.
   window.ShowCentred();
@@ -90,8 +133,9 @@ TEST_F(SearchBoxTest, ChoosingTheSuggestionFillsTheBoxAndLeavesTheListHiddenAndE
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                     list->visualItemRect(list->item(0)).center());
   EXPECT_EQ(SystemToUtf8(编辑框1.GetText()), "茉莉花");
-  // Setting the text asked for suggestions again, and the list still ends empty.
-  EXPECT_EQ(service.TargetsFor(kSuggestPath).back(), SuggestTarget("%E8%8C%89%E8%8E%89%E8%8A%B1"));
+  ASSERT_TRUE(WaitForRequests());
+  // The chosen text asks for no suggestions, and the list ends empty.
+  EXPECT_EQ(service.TargetsFor(kSuggestPath).size(), asked);
   EXPECT_FALSE(列表框1.IsVisible());
   EXPECT_EQ(列表框1.ItemCount(), 0);
 }
@@ -109,6 +153,7 @@ TEST_F(SearchBoxTest, EnterSearchesTheBoxTextAndAppendsTheAnswerAsItCame) {
   EXPECT_TRUE(service.TargetsFor(kSearchPath).empty());
 
   QTest::keyClick(Edit(), Qt::Key_Return);
+  ASSERT_TRUE(WaitForRequests());
   EXPECT_EQ(
       service.TargetsFor(kSearchPath),
       std::vector<std::string>{"/s/song_with_out?q=%E5%8F%AF%E6%83%9C%E6%B2%A1%E5%A6%82%E6%9E%9C"
@@ -120,8 +165,29 @@ TEST_F(SearchBoxTest, EnterSearchesTheBoxTextAndAppendsTheAnswerAsItCame) {
   EXPECT_EQ(Cell(0, 3), "77");
 
   UseService(ClosedHostPort());
-  EXPECT_EQ(SearchSongs(view, state), 0);
+  SearchSongs(view, state);
+  ASSERT_TRUE(WaitForRequests());
   EXPECT_EQ(超级列表框1.RowCount(), 1);
+}
+
+TEST(FirstSuggestion, TakesTheFirstQuotedSuggestionOrNothing) {
+  const auto first = [](const std::string& answerUtf8) {
+    return FirstSuggestion(Utf8ToSystem(answerUtf8));
+  };
+  EXPECT_EQ(first(SuggestionAnswer({"a", "b"})), "a");
+  EXPECT_EQ(first(SuggestionAnswer({"only"})), "only");
+  EXPECT_EQ(first(SuggestionAnswer({"晴天"})), Utf8ToSystem("晴天"));
+  // Escapes stay as the service wrote them; an escaped quote belongs to it.
+  EXPECT_EQ(first(R"(cb({"data":["say \"hi\"","x"]}))"), R"(say \"hi\")");
+  for (const std::string& none :
+       {std::string(), SuggestionAnswer({}), SuggestionAnswer({""}),
+        std::string("<html>busy</html>"), std::string(R"(cb({"data":["never closed)")}) {
+    EXPECT_EQ(first(none), std::nullopt) << none;
+  }
+  // A character whose second byte is a backslash does not escape the quote
+  // after it.
+  const Text trailBackslash = "\x81\x5C";
+  EXPECT_EQ(FirstSuggestion(R"(cb({"data":[")" + trailBackslash + R"(","b"]}))"), trailBackslash);
 }
 
 }  // namespace

@@ -138,6 +138,50 @@ TEST(PictureConcurrency, OfTwoSongsInQuickSuccessionTheWorkerThatEndsLastWins) {
   EXPECT_EQ(w.图片框1.Picture(), first);
 }
 
+TEST(BoxConcurrency, ALyricsWaitRunsToItsEndWhileADownloadsBoxWaitsForTheUser) {
+  testing::LoopbackServer server;
+  server.Http().Get("/song.mp3", [](const httplib::Request&, httplib::Response& res) {
+    res.set_content(std::string(4096, 'm'), "audio/mpeg");
+  });
+  server.Start();
+  QTemporaryDir folder;
+  test::ExtrasWindow w;
+  ExtrasState state;
+  state.programFolder = folder.path().toStdString();
+  w.超级列表框1.SetCurrentRow(w.AddRow("Song", "singer", "1", server.Url("/song.mp3")));
+  QTimer safety;  // a failing test ends instead of hanging on the box
+  safety.setSingleShot(true);
+  QObject::connect(&safety, &QTimer::timeout, [] {
+    if (QMessageBox* box = test::OpenMessageBox()) box->reject();
+  });
+  safety.start(20000);
+
+  std::atomic<bool> workerDone{false};
+  std::thread worker([&] {
+    DownloadWorker(w.Download(), state);
+    workerDone = true;
+  });
+  ASSERT_TRUE(test::WaitUntil([] { return test::OpenMessageBox() != nullptr; }));
+  EXPECT_EQ(test::OpenMessageBox()->text(), QString::fromUtf8("下载成功"));
+  // A lyrics tick with its one-second wait, and the progress timer's kind of
+  // ticking, while the box is open.
+  w.engine.positionMs = 65300;
+  state.LyricLines.Replace({"[01:05.32]Hello"});
+  int ticks = 0;
+  QTimer progress;
+  QObject::connect(&progress, &QTimer::timeout, [&] { ++ticks; });
+  progress.start(100);
+  LyricsTick(w.Lyrics(), state);
+  EXPECT_EQ(w.透明标签4.GetText(), "Hello");
+  EXPECT_GE(ticks, 5);
+  EXPECT_NE(test::OpenMessageBox(), nullptr) << "the tick ended only once the box was closed";
+  EXPECT_FALSE(workerDone.load());  // the worker ends only once its box is closed
+
+  test::AnswerNextMessageBox(QMessageBox::Ok);
+  ASSERT_TRUE(test::WaitUntil([&] { return workerDone.load(); }));
+  worker.join();
+}
+
 class DownloadConcurrency : public ::testing::Test {
  protected:
   QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }

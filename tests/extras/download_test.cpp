@@ -19,9 +19,11 @@ constexpr const char* kErrorPage = "<html><body>404 Not Found</body></html>";
 
 class DownloadTest : public ::testing::Test {
  protected:
-  DownloadTest() : song(64 * 1024, 0) {
+  // A song of several of the request's read buffers, bytes that differ from
+  // one piece to the next, so that a piece lost, doubled or out of place shows.
+  DownloadTest() : song(3 * 1024 * 1024 + 17, 0) {
     for (std::size_t i = 0; i < song.size(); ++i)
-      song[i] = static_cast<std::uint8_t>(i * 7);
+      song[i] = static_cast<std::uint8_t>((i * 7) ^ (i >> 12));
     server.Http().Get("/song.mp3", [this](const httplib::Request&, httplib::Response& res) {
       res.set_content(std::string(song.begin(), song.end()), "audio/mpeg");
     });
@@ -73,9 +75,29 @@ TEST_F(DownloadTest, TheSongLandsAsNameUnderscoreIdInTheProgramFolder) {
   EXPECT_EQ(Files().size(), 1);
 }
 
-TEST_F(DownloadTest, AnErrorPageIsSavedAsItCame) {
-  EXPECT_EQ(Download("Song", "1", server.Url("/missing.mp3")), kSucceeded);
-  EXPECT_EQ(Contents("Song_1.mp3"), QByteArray(kErrorPage));
+TEST_F(DownloadTest, AnErrorStatusAShortBodyOrACutTransferFailsAndLeavesTheEarlierFile) {
+  ASSERT_EQ(Download("Song", "1", server.Url("/song.mp3")), kSucceeded);
+  const QByteArray before = Contents("Song_1.mp3");
+  const std::string half(32 * 1024, 'h');
+  // Shorter than its announced length, then the connection closes.
+  testing::RawServer shortBody(
+      "HTTP/1.1 200 OK\r\nContent-Length: 65536\r\n"
+      "Connection: close\r\n\r\n" +
+      half);
+  // Chunked, broken off in the middle of a chunk.
+  testing::RawServer cutChunks(
+      "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n"
+      "8000\r\n" +
+      half + "\r\n8000\r\n" + half.substr(0, 100));
+  for (const std::string& url :
+       {server.Url("/missing.mp3"), shortBody.Url("/song.mp3"), cutChunks.Url("/song.mp3")}) {
+    SCOPED_TRACE(url);
+    EXPECT_EQ(Download("Song", "1", url), kFailed);
+    EXPECT_EQ(Contents("Song_1.mp3"), before);
+  }
+  // No temporary or lock file is left behind, and no file of a new name.
+  EXPECT_EQ(Download("Other", "2", server.Url("/missing.mp3")), kFailed);
+  EXPECT_EQ(Files(), QStringList{QStringLiteral("Song_1.mp3")});
 }
 
 TEST_F(DownloadTest, NamesThatWouldLeaveTheFolderFailAndWriteNothing) {

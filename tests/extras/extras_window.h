@@ -3,6 +3,7 @@
 // works on, built offscreen, with a media device whose position the test sets;
 // canned pictures; running a worker while the window keeps processing events.
 #include <atomic>
+#include <chrono>
 #include <functional>
 
 #include "extras/extras_views.h"
@@ -12,7 +13,8 @@
 
 namespace vexo::test {
 
-// A media device that reports the position the test sets, or fails the query.
+// A media device that reports the position the test sets, or one that runs
+// in real time, or fails the query; it counts the position queries.
 class PositionEngine final : public MciEngine {
  public:
   int SendCommand(std::uint32_t, std::uint32_t, std::uint32_t, const MciOpenParms&) override {
@@ -20,13 +22,34 @@ class PositionEngine final : public MciEngine {
   }
   int SendString(const Text& command, Text* reply, int) override {
     if (command.find("position") == Text::npos) return kMciSuccess;
+    ++positionQueries;
     if (failing) return kQueryFailed;
+    if (playing) {
+      const auto ran = std::chrono::steady_clock::now() - playingSince;
+      positionMs =
+          playedFrom +
+          static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(ran).count());
+    }
     if (reply) *reply = std::to_string(positionMs.load());
     return kMciSuccess;
+  }
+  // From now on the position runs on in real time from `ms` (queried on the
+  // user-interface thread).
+  void PlayFrom(int ms) {
+    playedFrom = ms;
+    positionMs = ms;
+    playingSince = std::chrono::steady_clock::now();
+    playing = true;
   }
   static constexpr int kQueryFailed = 263;
   std::atomic<int> positionMs{0};
   std::atomic<bool> failing{false};
+  std::atomic<int> positionQueries{0};
+
+ private:
+  bool playing = false;
+  int playedFrom = 0;
+  std::chrono::steady_clock::time_point playingSince;
 };
 
 class ExtrasWindow {

@@ -9,6 +9,7 @@
 #include "extras/lyrics_display.h"
 #include "extras_window.h"
 #include "platform/system_text.h"
+#include "support/ui_wait.h"
 
 namespace vexo {
 namespace {
@@ -76,21 +77,64 @@ TEST_F(LyricsTickTest, NoLinesNoChange) {
   EXPECT_LT(took, kLyricShowDelayMs);
 }
 
-TEST_F(LyricsTickTest, ATickDueDuringAnotherTicksWaitIsDropped) {
-  bool innerShowedSomething = true;
+TEST_F(LyricsTickTest, ATickDueDuringAnotherTicksWaitRunsRightAfterIt) {
+  w.时钟2.SetInterval(kLyricsTimerIntervalMs);  // lyrics are on
+  int innerReturned = 0;
   QTimer::singleShot(0, [&] {
-    // Falls due while the first tick waits: it returns at once without
-    // touching the label, so the waiting tick alone decides what shows.
+    // Falls due while the first tick waits: it returns at once, and the
+    // position it came for is matched once the first tick is over.
     w.engine.positionMs = 130000;
     LyricsTick(w.Lyrics(), state);
-    innerShowedSomething = Label() != kHeading;
+    LyricsTick(w.Lyrics(), state);  // two due ticks make one
+    innerReturned = Label() == kHeading ? 1 : -1;
   });
-  Tick(65300, {"[01:05.32]Hello", "[02:10.00]Other"});
-  EXPECT_FALSE(innerShowedSomething);
-  EXPECT_EQ(Label(), "Hello");
-  // Once the first tick is over, ticks run again.
-  Tick(130000, {"[01:05.32]Hello", "[02:10.00]Other"});
+  const int queriesBefore = w.engine.positionQueries;
+  const qint64 took = Tick(65300, {"[01:05.32]Hello", "[02:10.00]Other", "[02:10.50]Other"});
+  EXPECT_EQ(innerReturned, 1);
   EXPECT_EQ(Label(), "Other");
+  // The first tick's line, then the due tick's two lines.
+  EXPECT_GE(took, 3 * kLyricShowDelayMs);
+  // The first tick, the due tick, and one more look that finds the second
+  // the due tick has just handled and stops.
+  EXPECT_EQ(w.engine.positionQueries - queriesBefore, 3);
+
+  // With the lyrics switched off meanwhile, a due tick is not run.
+  QTimer::singleShot(0, [&] {
+    w.engine.positionMs = 130000;
+    LyricsTick(w.Lyrics(), state);
+    w.时钟2.SetInterval(kLyricsTimerStopped);
+  });
+  w.透明标签4.SetText(kHeading);
+  Tick(65300, {"[01:05.32]Hello", "[02:10.00]Other"});
+  EXPECT_EQ(Label(), "Hello");
+}
+
+TEST_F(LyricsTickTest, ThreeLinesOneSecondApartAllShowAsTheSongPlays) {
+  // The lyrics timer wired as the window wires it, over a song that plays in
+  // real time from 1.2 s on.
+  state.LyricLines.Replace(
+      {"[00:01.00]one", "[00:02.00]two", "[00:03.00]three", "[00:06.00]later"});
+  w.engine.PlayFrom(1200);
+  w.时钟2.onTick = [this] { LyricsTick(w.Lyrics(), state); };
+  w.时钟2.SetInterval(kLyricsTimerIntervalMs);
+  // The label as it changes, watched by a timer that also fires inside the
+  // ticks' waits.
+  QStringList shown;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    const QString label = QString::fromStdString(Label());
+    if (shown.isEmpty() || shown.back() != label) shown << label;
+  });
+  watch.start(10);
+  ASSERT_TRUE(test::WaitUntil(
+      [&] { return shown.contains(QStringLiteral("three")) || w.engine.positionMs > 5500; },
+      15000));
+  watch.stop();
+  w.时钟2.SetInterval(kLyricsTimerStopped);
+  w.时钟2.onTick = nullptr;
+  shown.removeAll(QString::fromStdString(kHeading));
+  EXPECT_EQ(shown,
+            (QStringList{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
 }
 
 TEST_F(LyricsTickTest, LinesReplacedDuringTheWaitEndTheTick) {

@@ -292,6 +292,70 @@ TEST(HttpRequestFailure, ASilentServerFailsWithinTheTimeOuts) {
   EXPECT_EQ(options.location, "");
 }
 
+// Servers that misbehave on purpose: every text request is bounded in time
+// and size, and a broken answer is no answer.
+TEST(HttpRequestLimits, ATricklingAnswerFailsAtTheDeadline) {
+  // Two bytes every 200 ms never trips the idle time-out.
+  testing::RawServer trickling(
+      testing::RawBehaviour{.response = RawResponse("", std::string(1000, 'x')),
+                            .trickleBytes = 2,
+                            .trickleIntervalMs = 200});
+  HttpRequestOptions options;
+  options.deadline = std::chrono::milliseconds(1500);
+  options.extraHeaders = "X-Keep: 1";
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(HttpRequestText(trickling.Url("/chart"), options), "");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+  EXPECT_EQ(options.extraHeaders, "X-Keep: 1");  // a failure touches no output
+  EXPECT_EQ(options.receivedHeaders, "");
+  EXPECT_GT(trickling.BytesSent(), 0u);
+}
+
+TEST(HttpRequestLimits, AnAnswerCutOffMidBodyIsAFailedRequestForBothForms) {
+  const std::string body = "\"song_id\":1,\"song_name\":\"a\"";
+  // Shorter than announced.
+  testing::RawServer shortBody(
+      "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\nConnection: "
+      "close\r\n\r\n" +
+      body);
+  // Chunked, broken off inside a chunk.
+  testing::RawServer cutChunk(
+      "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n"
+      "400\r\n" +
+      body);
+  for (const testing::RawServer* server : {&shortBody, &cutChunk}) {
+    HttpRequestOptions text;
+    EXPECT_EQ(HttpRequestText(server->Url("/chart"), text), "");
+    EXPECT_EQ(text.receivedHeaders, "");
+    HttpRequestOptions bytes;
+    EXPECT_TRUE(HttpRequestBytes(server->Url("/picture.png"), bytes).empty());
+  }
+  // Without an announced length the end of the connection ends the body.
+  testing::RawServer unannounced("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + body);
+  EXPECT_EQ(HttpRequestText(unannounced.Url("/chart")), body);
+}
+
+TEST(HttpRequestLimits, AnAnswerOverTheSizeLimitFailsAndIsReadNoFurther) {
+  constexpr std::size_t kOversized = 4 * kTextAnswerLimit;
+  const std::string head = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
+  // Announced: refused before its body is read.
+  testing::RawServer announced(head + "Content-Length: " + std::to_string(kOversized) + "\r\n\r\n" +
+                               std::string(kOversized, 'a'));
+  EXPECT_EQ(HttpRequestText(announced.Url("/chart")), "");
+  EXPECT_LT(announced.BytesSent(), kOversized);
+  // Unannounced: read up to the limit, then the transfer ends.
+  testing::RawServer endless(testing::RawBehaviour{
+      .response = head + "\r\n" + std::string(kOversized, 'b'), .trickleBytes = 1 << 20});
+  EXPECT_EQ(HttpRequestText(endless.Url("/chart")), "");
+  EXPECT_LT(endless.BytesSent(), kOversized);
+  // Just under the limit is an answer; a byte request has no limit of its own.
+  const std::string underLimit(kTextAnswerLimit - 100, 'c');
+  testing::RawServer large(RawResponse("", underLimit));
+  EXPECT_EQ(HttpRequestText(large.Url("/chart")).size(), underLimit.size());
+  testing::RawServer largeBytes(RawResponse("", std::string(kTextAnswerLimit + 100, 'd')));
+  EXPECT_EQ(HttpRequestBytes(largeBytes.Url("/song.mp3")).size(), kTextAnswerLimit + 100);
+}
+
 TEST(HttpRequestFailure, NoServerGivesEmptyResults) {
   int port;
   {

@@ -68,7 +68,9 @@ std::vector<RecordedRequest> LoopbackServer::Requests(std::size_t atLeast) const
 }
 
 RawServer::RawServer(std::string response, bool silent)
-    : response_(std::move(response)), silent_(silent) {
+    : RawServer(RawBehaviour{std::move(response), silent}) {}
+
+RawServer::RawServer(RawBehaviour behaviour) : behaviour_(std::move(behaviour)) {
   listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in addr{};
   addr.sin_family = AF_INET;
@@ -101,44 +103,87 @@ std::string RawServer::FirstRequest() const {
   return requests_.empty() ? std::string() : requests_.front();
 }
 
+std::size_t RawServer::BytesSent() const {
+  constexpr auto kDeadline = std::chrono::seconds(5);
+  std::unique_lock lock(mutex_);
+  answered_.wait_for(lock, kDeadline, [&] { return !answering_; });
+  return sent_;
+}
+
+namespace {
+
+constexpr int kPollMs = 50;  // how often the loops notice they should stop
+
+}  // namespace
+
 void RawServer::Serve() {
-  constexpr int kPollMs = 50;  // how often the loop notices it should stop
   while (!stopping_) {
     pollfd pfd{listener_, POLLIN, 0};
     if (::poll(&pfd, 1, kPollMs) <= 0) continue;
     int fd = ::accept(listener_, nullptr, nullptr);
     if (fd < 0) continue;
-    if (silent_) {
+    ++accepted_;
+    if (behaviour_.silent) {
       held_.push_back(fd);
       continue;
     }
-    std::string request;
-    char buf[4096];
-    std::size_t wanted = std::string::npos;
-    while (!stopping_ && request.size() < wanted) {
-      pollfd cfd{fd, POLLIN, 0};
-      if (::poll(&cfd, 1, kPollMs) <= 0) continue;
-      ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-      if (n <= 0) break;
-      request.append(buf, static_cast<std::size_t>(n));
-      std::size_t headEnd = request.find("\r\n\r\n");
-      if (headEnd != std::string::npos && wanted == std::string::npos) {
-        std::size_t length = 0;
-        std::size_t at = request.find("Content-Length: ");
-        if (at != std::string::npos && at < headEnd) {
-          length = std::strtoul(request.c_str() + at + 16, nullptr, 10);
-        }
-        wanted = headEnd + 4 + length;
-      }
-    }
-    {
-      std::lock_guard lock(mutex_);
-      requests_.push_back(request);
-    }
-    ::send(fd, response_.data(), response_.size(), MSG_NOSIGNAL);
+    Answer(fd);
     ::shutdown(fd, SHUT_WR);
     ::close(fd);
   }
+}
+
+void RawServer::Answer(int fd) {
+  std::string request;
+  char buf[4096];
+  std::size_t wanted = std::string::npos;
+  while (!stopping_ && request.size() < wanted) {
+    pollfd cfd{fd, POLLIN, 0};
+    if (::poll(&cfd, 1, kPollMs) <= 0) continue;
+    ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+    if (n <= 0) break;
+    request.append(buf, static_cast<std::size_t>(n));
+    std::size_t headEnd = request.find("\r\n\r\n");
+    if (headEnd != std::string::npos && wanted == std::string::npos) {
+      std::size_t length = 0;
+      std::size_t at = request.find("Content-Length: ");
+      if (at != std::string::npos && at < headEnd) {
+        length = std::strtoul(request.c_str() + at + 16, nullptr, 10);
+      }
+      wanted = headEnd + 4 + length;
+    }
+  }
+  {
+    std::lock_guard lock(mutex_);
+    requests_.push_back(request);
+    answering_ = true;
+    sent_ = 0;
+  }
+  const std::string& response = behaviour_.response;
+  const std::size_t piece = behaviour_.trickleBytes > 0 ? behaviour_.trickleBytes : response.size();
+  std::size_t sent = 0;
+  while (!stopping_ && sent < response.size()) {
+    if (sent > 0 && behaviour_.trickleIntervalMs > 0) {
+      // The pause between two pieces, cut short when the server stops.
+      const auto until = std::chrono::steady_clock::now() +
+                         std::chrono::milliseconds(behaviour_.trickleIntervalMs);
+      while (!stopping_ && std::chrono::steady_clock::now() < until) {
+        pollfd hup{fd, POLLRDHUP, 0};
+        if (::poll(&hup, 1, kPollMs) > 0) break;  // the client went away
+      }
+    }
+    const ssize_t n =
+        ::send(fd, response.data() + sent, std::min(piece, response.size() - sent), MSG_NOSIGNAL);
+    if (n <= 0) break;  // the client went away
+    sent += static_cast<std::size_t>(n);
+    std::lock_guard lock(mutex_);
+    sent_ = sent;
+  }
+  {
+    std::lock_guard lock(mutex_);
+    answering_ = false;
+  }
+  answered_.notify_all();
 }
 
 }  // namespace vexo::testing

@@ -56,6 +56,15 @@ class PlayRules : public ::testing::Test {
     }
   }
   Text Playing() const { return engine.open ? engine.opened.back() : Text(); }
+  // The display as it stands while nothing plays.
+  void ExpectIdleDisplay() {
+    EXPECT_FALSE(时钟1.IsRunning());
+    EXPECT_EQ(按钮1.Caption(), PlayCaption());
+    EXPECT_EQ(透明标签1.GetText(), IdleStatusText());
+    EXPECT_EQ(透明标签2.GetText(), IdleTimeText());
+    EXPECT_EQ(透明标签3.GetText(), IdleSingerText());
+    EXPECT_EQ(滑块条1.Position(), 滑块条1.Minimum());
+  }
 
   test::FakeDeviceEngine engine;
   Window window;
@@ -131,11 +140,7 @@ TEST_F(PlayRules, SequentialModeStopsForGoodAfterTheLastRow) {
   EXPECT_EQ(Playing(), "b");
   engine.End();
   ProgressTick(view, state);  // resets and finds no next row
-  EXPECT_FALSE(时钟1.IsRunning());
-  EXPECT_EQ(透明标签1.GetText(), IdleStatusText());
-  EXPECT_EQ(透明标签2.GetText(), IdleTimeText());
-  EXPECT_EQ(透明标签3.GetText(), IdleSingerText());
-  EXPECT_EQ(滑块条1.Position(), 滑块条1.Minimum());
+  ExpectIdleDisplay();
   EXPECT_EQ(state.CurrentSongIndex, 2);
   AddRows({"c"});  // more rows do not resume playback
   EXPECT_EQ(engine.opened.size(), 2u);
@@ -206,32 +211,79 @@ TEST_F(PlayRules, FailingRowsEachGiveAMessageAndTheNextRowIsTried) {
   EXPECT_EQ(state.CurrentSongIndex, 4);
 }
 
-TEST_F(PlayRules, StopWithoutASelectionAsksForASongAndThePlayGoesOn) {
-  AddRows({"a"});
-  超级列表框1.SetCurrentRow(0);
-  TogglePlay(view, state);
-  超级列表框1.SetCurrentRow(-1);
-  {
-    test::MessageBoxAnswerer answerer;
-    TogglePlay(view, state);  // the caption reads 停止
-    EXPECT_EQ(answerer.Texts(), QStringList{Q("请先选择歌曲播放")});
+TEST_F(PlayRules, StopStopsInEveryPlayModeWithOrWithoutASelection) {
+  AddRows({"a", "b", "c"});
+  for (PlayMode mode : {PlayMode::kSingleLoop, PlayMode::kSequential, PlayMode::kRandom}) {
+    for (bool selected : {true, false}) {
+      SCOPED_TRACE(testing::Message()
+                   << "mode " << static_cast<int>(mode) << " selected " << selected);
+      SetPlayMode(view, mode);
+      超级列表框1.SetCurrentRow(1);
+      PlaySelected(view, state);
+      ASSERT_EQ(engine.mode, "playing");
+      const std::size_t opened = engine.opened.size();
+      engine.position = 30000;
+      ProgressTick(view, state);
+      if (!selected) 超级列表框1.SetCurrentRow(-1);
+      {
+        test::MessageBoxAnswerer answerer;
+        TogglePlay(view, state);  // the caption reads 停止
+        EXPECT_TRUE(answerer.Texts().isEmpty());
+      }
+      EXPECT_EQ(engine.mode, "stopped");
+      EXPECT_EQ(engine.position, 0);
+      ExpectIdleDisplay();
+      // The timer is stopped, and a tick that was already due finds the
+      // medium stopped without starting another song.
+      ProgressTick(view, state);
+      EXPECT_EQ(engine.opened.size(), opened);
+      EXPECT_EQ(engine.mode, "stopped");
+    }
   }
-  EXPECT_EQ(engine.mode, "playing");
-  EXPECT_EQ(按钮1.Caption(), StopCaption());
+  // The end of a song still moves on by the play mode.
+  SetPlayMode(view, PlayMode::kSequential);
+  超级列表框1.SetCurrentRow(0);
+  PlaySelected(view, state);
+  engine.End();
+  ProgressTick(view, state);
+  EXPECT_EQ(Playing(), "b");
 }
 
-TEST_F(PlayRules, StopRewindsAndTheNextTickLetsThePlayModeChoose) {
-  AddRows({"a", "b"});
+TEST_F(PlayRules, AFailedLastRowLeavesTheIdleDisplay) {
+  AddRows({"good", "fail1", "fail2"});
   超级列表框1.SetCurrentRow(0);
   TogglePlay(view, state);
-  engine.position = 30000;
-  TogglePlay(view, state);  // 停止
-  EXPECT_EQ(engine.mode, "stopped");
-  EXPECT_EQ(engine.position, 0);
-  EXPECT_EQ(按钮1.Caption(), PlayCaption());
-  EXPECT_TRUE(时钟1.IsRunning());
+  engine.position = 65000;
   ProgressTick(view, state);
-  EXPECT_EQ(Playing(), "b");  // sequential: the following row
+  ASSERT_EQ(透明标签2.GetText(), Sys("01:05｜04:05"));
+
+  超级列表框1.SetCurrentRow(1);
+  {
+    test::MessageBoxAnswerer answerer;
+    PlaySelected(view, state);
+    EXPECT_EQ(answerer.Texts(), (QStringList{Q("播放失败"), Q("播放失败")}));
+  }
+  EXPECT_FALSE(engine.open);
+  ExpectIdleDisplay();
+  EXPECT_EQ(超级列表框1.CurrentRow(), 2);
+}
+
+TEST_F(PlayRules, ASongWithoutALengthNeverLowersTheSlidersMinimum) {
+  AddRows({"a", "b"});
+  engine.lengthMs = 0;
+  超级列表框1.SetCurrentRow(0);
+  TogglePlay(view, state);
+  EXPECT_EQ(滑块条1.Minimum(), 1);
+  ProgressTick(view, state);
+  EXPECT_EQ(透明标签2.GetText(), Sys("00:00｜00:00"));
+
+  engine.lengthMs = 245000;
+  PlayNext(view, state);
+  EXPECT_EQ(滑块条1.Minimum(), 1);
+  EXPECT_EQ(滑块条1.Maximum(), 245);
+  滑块条1.SetPosition(0);
+  SeekToSlider(view);
+  EXPECT_EQ(engine.position, 1000);  // the far left is still one second
 }
 
 TEST_F(PlayRules, TheLeftmostSliderPositionSeeksToOneSecond) {

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <future>
+#include <memory>
 #include <mutex>
 
 #include "platform/controls/qt_text.h"
@@ -87,45 +89,89 @@ const char* ButtonCaption(QMessageBox::StandardButton b) {
   }
 }
 
-}  // namespace
-
-long long CurrentProcessId() {
-  return static_cast<long long>(::getpid());
+// Closing the box answers Cancel when there is one, else the first button.
+QMessageBox::StandardButton EscapeButton(const std::vector<ButtonSpec>& buttons) {
+  for (const auto& entry : buttons)
+    if (entry.id == kIdCancel) return entry.button;
+  return buttons.front().button;
 }
 
-int PlatformMessageBox(QWidget* owner, const Text& text, const Text& title, int style) {
-  QPointer<QWidget> guardedOwner(owner);
-  return CallOnUi([&]() -> int {
-    QMessageBox box(IconFor(style), ToQString(title), ToQString(text), QMessageBox::NoButton,
-                    guardedOwner.data());
-    box.setObjectName(QString::fromLatin1(kMessageBoxObjectName));
-    if (guardedOwner) box.setWindowModality(Qt::WindowModal);
-    const auto buttons = ButtonsFor(style);
-    for (const auto& entry : buttons) {
-      QPushButton* b = box.addButton(entry.button);
-      b->setText(QString::fromUtf8(ButtonCaption(entry.button)));
-    }
-    box.setDefaultButton(buttons.front().button);
-    // Closing the box answers Cancel when there is one, else the first button.
-    QMessageBox::StandardButton escape = buttons.front().button;
-    for (const auto& entry : buttons)
-      if (entry.id == kIdCancel) escape = entry.button;
-    box.setEscapeButton(escape);
-    box.exec();
-    QAbstractButton* clicked = box.clickedButton();
-    for (const auto& entry : buttons)
-      if (clicked && box.standardButton(clicked) == entry.button) return entry.id;
-    for (const auto& entry : buttons)
-      if (entry.button == escape) return entry.id;
-    return kIdOk;
+// A box built for `style`, owned by `owner` (none: no owner), with the
+// player's button captions; the caller shows it.
+QMessageBox* MakeBox(QWidget* owner, const Text& text, const Text& title, int style) {
+  auto* box = new QMessageBox(IconFor(style), ToQString(title), ToQString(text),
+                              QMessageBox::NoButton, owner);
+  box->setObjectName(QString::fromLatin1(kMessageBoxObjectName));
+  box->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+  const auto buttons = ButtonsFor(style);
+  for (const auto& entry : buttons) {
+    QPushButton* b = box->addButton(entry.button);
+    b->setText(QString::fromUtf8(ButtonCaption(entry.button)));
+  }
+  box->setDefaultButton(buttons.front().button);
+  box->setEscapeButton(EscapeButton(buttons));
+  return box;
+}
+
+// The code of the escape button of a box of `style`.
+int EscapeAnswer(int style) {
+  const auto buttons = ButtonsFor(style);
+  const QMessageBox::StandardButton escape = EscapeButton(buttons);
+  for (const auto& entry : buttons)
+    if (entry.button == escape) return entry.id;
+  return kIdOk;
+}
+
+// The code of the button that closed the box; closing it otherwise (Escape,
+// the close box) answers as its escape button.
+int PressedButton(QMessageBox& box, int style) {
+  QAbstractButton* clicked = box.clickedButton();
+  for (const auto& entry : ButtonsFor(style))
+    if (clicked && box.standardButton(clicked) == entry.button) return entry.id;
+  return EscapeAnswer(style);
+}
+
+// On the user-interface thread: the box runs its own event loop until
+// answered, as a handler that asks the user expects.
+int ExecBox(QWidget* owner, const Text& text, const Text& title, int style) {
+  std::unique_ptr<QMessageBox> box(MakeBox(owner, text, title, style));
+  box->exec();
+  return PressedButton(*box, style);
+}
+
+// From a worker: the user-interface thread opens the box and goes back to
+// whatever it was doing (no event loop of the box's own nests inside a wait
+// or a row-by-row append); only the worker waits for the answer.
+int OpenBoxAndWait(std::function<QWidget*()> findOwner, const Text& text, const Text& title,
+                   int style) {
+  auto answer = std::make_shared<std::promise<int>>();
+  std::future<int> answered = answer->get_future();
+  PostToUi([answer, findOwner = std::move(findOwner), text, title, style] {
+    QMessageBox* box = MakeBox(findOwner(), text, title, style);
+    auto given = std::make_shared<bool>(false);
+    QObject::connect(box, &QDialog::finished, box, [box, answer, given, style] {
+      if (!*given) answer->set_value(PressedButton(*box, style));
+      *given = true;
+      box->deleteLater();
+    });
+    // A box that goes without being answered (its owner closed) answers as
+    // its escape button, so the worker never waits in vain.
+    QObject::connect(box, &QObject::destroyed, [answer, given, style] {
+      if (!*given) answer->set_value(EscapeAnswer(style));
+      *given = true;
+    });
+    box->show();
   });
+  return answered.get();
 }
 
-QWidget* FindOwnerWindow(long long processId) {
+// The owner search proper, on the user-interface thread. The lock keeps the
+// scratch list to one search at a time and is never held while waiting for
+// another thread.
+QWidget* SearchOwner(long long processId) {
   std::lock_guard lock(g_ownerSearch);
   // Collect every top-level window, in the order the platform lists them.
-  CallOnUi([&] {
-    if (!qApp) return;
+  if (qApp) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip ||
           w->windowType() == Qt::Desktop)
@@ -134,23 +180,39 @@ QWidget* FindOwnerWindow(long long processId) {
                               Truncated(FromQString(w->windowTitle()), kTitleLimit),
                               Truncated(Text(w->metaObject()->className()), kClassNameLimit)});
     }
-  });
+  }
   // Take the list over, leaving the global one empty.
   std::vector<TopWindowEntry> entries;
   entries.swap(g_topWindows);
-  return CallOnUi([&]() -> QWidget* {
-    for (const auto& e : entries) {
-      // A window destroyed since it was listed simply does not match.
-      if (e.processId == processId && e.handle && e.handle->isVisible()) return e.handle.data();
-    }
-    return nullptr;
-  });
+  for (const auto& e : entries) {
+    // A window destroyed since it was listed simply does not match.
+    if (e.processId == processId && e.handle && e.handle->isVisible()) return e.handle.data();
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+long long CurrentProcessId() {
+  return static_cast<long long>(::getpid());
+}
+
+int PlatformMessageBox(QWidget* owner, const Text& text, const Text& title, int style) {
+  if (OnUiThread()) return ExecBox(owner, text, title, style);
+  return OpenBoxAndWait([owner] { return owner; }, text, title, style);
+}
+
+QWidget* FindOwnerWindow(long long processId) {
+  return CallOnUi([processId] { return SearchOwner(processId); });
 }
 
 int ShowMessage(const Text& text, std::optional<int> style, std::optional<Text> title) {
-  QWidget* owner = FindOwnerWindow(CurrentProcessId());
   const Text& shownTitle = title ? *title : Sys(kDefaultMessageTitle);
-  int pressed = PlatformMessageBox(owner, text, shownTitle, style.value_or(kDefaultMessageStyle));
+  const int shownStyle = style.value_or(kDefaultMessageStyle);
+  const long long processId = CurrentProcessId();
+  const int pressed = OnUiThread() ? ExecBox(SearchOwner(processId), text, shownTitle, shownStyle)
+                                   : OpenBoxAndWait([processId] { return SearchOwner(processId); },
+                                                    text, shownTitle, shownStyle);
   return pressed - 1;
 }
 

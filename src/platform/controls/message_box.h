@@ -40,8 +40,11 @@ inline constexpr const char* kDefaultMessageTitle = "友情提醒";
 inline constexpr const char* kMessageBoxObjectName = "vexo_message_box";
 
 // Shows a modal box owned by `owner` (none: no owner) and returns the code of
-// the pressed button. Callable from any thread: the box is shown on the
-// user-interface thread and only the calling thread waits for the answer.
+// the pressed button. Callable from any thread. On the user-interface thread
+// the box runs an event loop of its own until answered. From a worker the box
+// is opened on the user-interface thread, which goes straight back to what it
+// was doing (timers, waits and appends carry on, none of them held up inside
+// the box's loop), and only the worker waits for the answer.
 int PlatformMessageBox(QWidget* owner, const Text& text, const Text& title, int style);
 
 // One top-level window seen by the owner search.
@@ -54,7 +57,8 @@ struct TopWindowEntry {
 };
 
 // The first visible top-level window of the process `processId`, or null.
-// Searches are made one at a time.
+// The search runs on the user-interface thread, one at a time, and never
+// holds its lock while waiting for another thread.
 QWidget* FindOwnerWindow(long long processId);
 
 // The current process's id.

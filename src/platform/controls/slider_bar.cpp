@@ -53,8 +53,11 @@ void SliderBar::SetMinimum(int value) {
 void SliderBar::SetMaximum(int value) {
   CallOnUi([&] {
     QSlider* s = AsSlider(Widget());
-    int v = ClampValue(value);
-    s->setRange(std::min(v, s->minimum()), v);
+    // A maximum below the minimum (a song whose length cannot be read) pins
+    // the range at the minimum; the minimum itself never moves, so the next
+    // song's range starts where the logic set it.
+    int v = std::max(ClampValue(value), s->minimum());
+    s->setRange(s->minimum(), v);
   });
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // A horizontal slider. Every value set is clamped into 0..32767 first; the
-// position is then kept within minimum..maximum. The position-changed event
-// comes for every move of the thumb by the user (a click on the bar, each step
-// of a drag, a key), never when the logic sets the position and not for the
-// release that ends a drag.
+// position is then kept within minimum..maximum. Only SetMinimum moves the
+// minimum: a maximum set below it leaves the range at the minimum alone. The
+// position-changed event comes for every move of the thumb by the user (a
+// click on the bar, each step of a drag, a key), never when the logic sets
+// the position and not for the release that ends a drag.
 #include <functional>
 
 #include "platform/controls/control.h"

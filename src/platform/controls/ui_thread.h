@@ -5,6 +5,7 @@
 #include <QMetaObject>
 #include <QThread>
 #include <atomic>
+#include <functional>
 #include <type_traits>
 #include <utility>
 
@@ -54,5 +55,12 @@ auto CallOnUi(F&& fn) -> std::invoke_result_t<F&> {
     return result;
   }
 }
+
+// Runs `fn` on the user-interface thread once it gets back to its event loop,
+// and returns at once, from any thread (also from the user-interface thread
+// itself: the call then waits for the handler under way to return). Nothing
+// waits for it; calls posted from one thread run in the order they were posted.
+// Without an application it runs at once.
+void PostToUi(std::function<void()> fn);
 
 }  // namespace vexo
