@@ -10,6 +10,7 @@
 #include "app/startup_probe.h"
 #include "assets/embedded_pictures.h"
 #include "imaging/image_codec.h"
+#include "net/curl_library.h"
 #include "platform/controls/first_frame.h"
 #include "platform/sound/mci.h"
 #include "skin/skin_module.h"
@@ -47,9 +48,12 @@ std::unique_ptr<MainWindow> StartPlayer() {
   WireEvents(*w);
   w->window.ShowCentred();
   // What the first frame does not show waits until it is on the screen: the
-  // media library loads in the background then. Queued after the skin took
+  // network and media libraries load in the background then. Queued after the skin took
   // over the window's painting, so the watch sees the first paint.
-  RunAfterFirstFrame(w->window.Frame(), PreloadMediaLibrary);
+  RunAfterFirstFrame(w->window.Frame(), [] {
+    PreloadNetworkLibrary();
+    PreloadMediaLibrary();
+  });
   // Installed last, so they see the first paint before the skin takes it and
   // report it before the work queued behind that paint runs.
   InstallStartupProbe(w->window);
