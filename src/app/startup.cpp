@@ -12,6 +12,7 @@
 #include "imaging/image_codec.h"
 #include "net/curl_library.h"
 #include "platform/controls/first_frame.h"
+#include "platform/controls/installed_fonts.h"
 #include "platform/sound/mci.h"
 #include "skin/skin_module.h"
 
@@ -25,8 +26,9 @@ constexpr int kDefaultFontPixels = 12;
 
 void SetDefaultFont() {
   QFont font = QApplication::font();
-  font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
-                    QStringLiteral("Noto Sans CJK SC"), font.family()});
+  font.setFamilies(
+      InstalledFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
+                         QStringLiteral("Noto Sans CJK SC"), font.family()}));
   font.setPixelSize(kDefaultFontPixels);
   QApplication::setFont(font);
 }
