@@ -27,6 +27,8 @@ endif()
 # meet on them:
 #   x_display     the X server of the run: its windows, pointer and keyboard
 #   default_sink  the sound server's default sink and its volume
+#   postgres_server  the PostgreSQL test database, which one test stops and
+#                 starts again
 include(GoogleTest)
 function(vexo_test name)
   cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})

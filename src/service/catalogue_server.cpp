@@ -87,13 +87,16 @@ bool CatalogueServer::Start(const std::string& host, int port, LibrarySource sou
     }
     raw->listener_ended.notify_all();
   });
-  auto warn = options.warning_log ? options.warning_log : WarnOnStderr;
-  raw->loader = std::thread([raw, source = std::move(source), warn, loaded = options.loaded] {
-    raw->library->Load(source, warn);
-    if (const auto catalogue = raw->library->Current(); catalogue && loaded) {
-      loaded(catalogue->Size());
-    }
-  });
+  LibrarySettings settings;
+  settings.source = std::move(source);
+  settings.store = options.store;
+  settings.opened_store = options.opened_store;
+  settings.watch = options.watch_folder;
+  settings.warn = options.warning_log ? options.warning_log : WarnOnStderr;
+  settings.synced = options.synced;
+  settings.loaded = options.loaded;
+  raw->loader = std::thread(
+      [raw, settings = std::move(settings)] { raw->library->Run(std::move(settings)); });
   state_ = std::move(state);
   return true;
 }
@@ -114,8 +117,16 @@ bool CatalogueServer::WaitUntilLoaded(std::chrono::milliseconds limit) const {
 
 std::size_t CatalogueServer::SongCount() const {
   if (!state_) return 0;
-  const auto catalogue = state_->library->Current();
-  return catalogue ? catalogue->Size() : 0;
+  const auto current = state_->library->Current();
+  return current ? current->cache->Size() : 0;
+}
+
+std::string CatalogueServer::Failure() const {
+  return state_ ? state_->library->Failure() : std::string();
+}
+
+bool CatalogueServer::FlushCounts(std::chrono::milliseconds limit) const {
+  return !state_ || state_->library->FlushCounts(limit);
 }
 
 void CatalogueServer::Stop() {

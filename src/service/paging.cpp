@@ -7,7 +7,7 @@
 namespace vexo::service {
 
 std::vector<std::size_t> Paging::Slice(const std::vector<std::size_t>& order) const {
-  const auto first = static_cast<std::size_t>(page - 1) * static_cast<std::size_t>(size);
+  const auto first = Offset();
   if (first >= order.size()) return {};
   const auto last = std::min(order.size(), first + static_cast<std::size_t>(size));
   return {order.begin() + static_cast<std::ptrdiff_t>(first),

@@ -12,6 +12,10 @@ struct Paging {
   int page = 1;  // from 1
   int size = 0;  // 1 to the page size limit
 
+  // Places before this page.
+  std::size_t Offset() const {
+    return static_cast<std::size_t>(page - 1) * static_cast<std::size_t>(size);
+  }
   // The part of `order` that this page shows.
   std::vector<std::size_t> Slice(const std::vector<std::size_t>& order) const;
 };

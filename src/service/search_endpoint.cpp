@@ -6,16 +6,18 @@
 
 namespace vexo::service {
 
-TextReply SearchAnswer(Catalogue& catalogue, const QueryString& query, std::string_view base_url) {
+TextReply SearchAnswer(const LibraryView& library, const QueryString& query,
+                       std::string_view base_url) {
+  const Catalogue& catalogue = library.cache;
   const auto& callback = query.Value("callback");
   if (!IsValidCallback(callback)) return ErrorReply(400, "malformed callback name");
   const auto paging = ReadPaging(query);
   if (!paging) return ErrorReply(400, "malformed page or size");
 
   const auto& text = query.Value("q");
-  const auto order = SearchSongs(catalogue, text);
+  const auto order = SearchSongs(catalogue, text, {&library.store, library.library});
   const auto page = paging->Slice(order);
-  if (paging->page == 1 && !page.empty()) catalogue.CountSearch(page.front());
+  if (paging->page == 1 && !page.empty()) library.CountSearch(page.front());
 
   std::string json = "{\"code\":1,\"q\":";
   AppendJsonString(json, text, JsonStyle::kPlain);

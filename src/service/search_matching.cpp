@@ -1,6 +1,7 @@
 #include "service/search_matching.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_set>
 
 #include "service/utf8.h"
@@ -11,25 +12,47 @@ namespace {
 
 enum class MatchRank { kExactName, kNamePrefix, kNameSubstring, kSinger, kNone };
 
+// Ascending indices of the songs whose folded name or singer may contain
+// `folded`: every one that does, perhaps a few more.
+std::vector<std::size_t> Candidates(const Catalogue& catalogue, const std::string& folded,
+                                    const TextLookup& lookup) {
+  std::vector<std::size_t> found;
+  if (lookup.store && lookup.store->TextIndexServes(CodePointCount(folded))) {
+    for (const auto id : lookup.store->FindText(lookup.library, folded)) {
+      // A song the cache does not hold yet shows once the cache is rebuilt.
+      if (const auto index = catalogue.FindSong(id)) found.push_back(*index);
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+  }
+  const auto names = catalogue.NameIndex().Containing(folded);
+  const auto singers = catalogue.SingerIndex().Containing(folded);
+  std::set_union(names.begin(), names.end(), singers.begin(), singers.end(),
+                 std::back_inserter(found));
+  return found;
+}
+
+MatchRank RankOf(const Catalogue& catalogue, std::size_t index, const std::string& folded) {
+  const auto& name = catalogue.FoldedName(index);
+  if (name == folded) return MatchRank::kExactName;
+  if (name.starts_with(folded)) return MatchRank::kNamePrefix;
+  if (name.find(folded) != std::string::npos) return MatchRank::kNameSubstring;
+  if (catalogue.FoldedSinger(index).find(folded) != std::string::npos) return MatchRank::kSinger;
+  return MatchRank::kNone;
+}
+
 }  // namespace
 
-std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query) {
+std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query,
+                                     TextLookup lookup) {
   const std::string folded = FoldCase(TrimWhite(query));
   if (folded.empty()) return {};
-  std::vector<MatchRank> ranks(catalogue.Size(), MatchRank::kNone);
-  catalogue.NameIndex().ForEachMatch(folded, [&](const TextIndex::Match& m) {
-    ranks[m.text] = m.whole      ? MatchRank::kExactName
-                    : m.at_start ? MatchRank::kNamePrefix
-                                 : MatchRank::kNameSubstring;
-  });
-  catalogue.SingerIndex().ForEachMatch(folded, [&](const TextIndex::Match& m) {
-    if (ranks[m.text] == MatchRank::kNone) ranks[m.text] = MatchRank::kSinger;
-  });
-  // Walking in popularity order and keeping one list per match kind gives
-  // the ranking without a sort.
+  // Candidates come in popularity order; one list per match kind keeps it.
   std::vector<std::size_t> by_rank[static_cast<int>(MatchRank::kNone)];
-  for (const std::size_t i : catalogue.ByPopularity()) {
-    if (ranks[i] != MatchRank::kNone) by_rank[static_cast<int>(ranks[i])].push_back(i);
+  for (const std::size_t i : Candidates(catalogue, folded, lookup)) {
+    const auto rank = RankOf(catalogue, i, folded);
+    if (rank != MatchRank::kNone) by_rank[static_cast<int>(rank)].push_back(i);
   }
   std::vector<std::size_t> order;
   for (const auto& group : by_rank)
@@ -38,7 +61,7 @@ std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_vie
 }
 
 std::vector<std::string> SuggestTexts(const Catalogue& catalogue, std::string_view query,
-                                      std::size_t count) {
+                                      std::size_t count, TextLookup lookup) {
   const std::string folded = FoldCase(TrimWhite(query));
   std::vector<std::string> result;
   if (folded.empty() || count == 0) return result;
@@ -53,7 +76,7 @@ std::vector<std::string> SuggestTexts(const Catalogue& catalogue, std::string_vi
       contained.push_back(&text);
     }
   };
-  for (const std::size_t i : catalogue.ByPopularity()) {
+  for (const std::size_t i : Candidates(catalogue, folded, lookup)) {
     offer(catalogue.FoldedName(i), catalogue.At(i).name);
     if (result.size() < count) offer(catalogue.FoldedSinger(i), catalogue.At(i).singer);
     if (result.size() >= count) return result;

@@ -49,6 +49,8 @@ inline constexpr int kKeepAliveIdleSeconds = 1;
 // How long a request waits for the library to finish loading before it is
 // answered with 503.
 inline constexpr std::chrono::seconds kLibraryWaitLimit{60};
+// Seconds a client is asked to wait before asking again after a 503.
+inline constexpr int kRetryAfterSeconds = 5;
 // Bytes handed to the socket per step when a file is served.
 inline constexpr std::size_t kFileChunkBytes = 64 * 1024;
 

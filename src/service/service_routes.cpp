@@ -51,17 +51,20 @@ HandlerResponse CheckRequest(const Request& request, Response& response) {
   return HandlerResponse::Unhandled;
 }
 
-std::shared_ptr<Catalogue> WaitForLibrary(const LibraryHolder& library, Response& response) {
-  auto catalogue = library.Wait(kLibraryWaitLimit);
-  if (!catalogue) {
-    Send(response, ErrorReply(503, "library not available"));
-    response.set_header("Retry-After", "5");
-  }
-  return catalogue;
+void SendUnavailable(Response& response, std::string_view reason) {
+  Send(response, ErrorReply(503, reason));
+  response.set_header("Retry-After", std::to_string(kRetryAfterSeconds));
+}
+
+std::shared_ptr<const LibraryAccess> WaitForLibrary(const LibraryHolder& library,
+                                                    Response& response) {
+  auto access = library.Wait(kLibraryWaitLimit);
+  if (!access) SendUnavailable(response, "library not available");
+  return access;
 }
 
 using TextEndpoint =
-    std::function<TextReply(Catalogue&, const QueryString&, const std::string& base_url)>;
+    std::function<TextReply(const LibraryView&, const QueryString&, const std::string& base_url)>;
 
 httplib::Server::Handler TextRoute(std::shared_ptr<LibraryHolder> library, TextEndpoint answer) {
   return [library, answer](const Request& request, Response& response) {
@@ -71,28 +74,35 @@ httplib::Server::Handler TextRoute(std::shared_ptr<LibraryHolder> library, TextE
       return;
     }
     const auto base_url = BaseUrlFor(request);
-    auto catalogue = WaitForLibrary(*library, response);
-    if (!catalogue) return;
-    Send(response, answer(*catalogue, *query, base_url.value_or(std::string())));
+    const auto access = WaitForLibrary(*library, response);
+    if (!access) return;
+    try {
+      Send(response, answer(access->View(), *query, base_url.value_or(std::string())));
+    } catch (const StoreError&) {
+      // The store is out of reach (a lost database connection): the client
+      // may come back shortly.
+      SendUnavailable(response, "catalogue store not available");
+    }
   };
 }
 
 void ServeSongFile(const LibraryHolder& library, const Request& request, Response& response) {
-  auto catalogue = WaitForLibrary(library, response);
-  if (!catalogue) return;
-  const auto index = catalogue->FindSong(std::stoll(request.matches[1].str()));
+  const auto access = WaitForLibrary(library, response);
+  if (!access) return;
+  const auto index = access->cache->FindSong(std::stoll(request.matches[1].str()));
   if (!index) {
     Send(response, ErrorReply(404, "no such song"));
     return;
   }
   const bool from_start =
-      ServeFile(request, response, catalogue->At(*index).audio_file, "audio/mpeg");
-  if (from_start && request.method == "GET") catalogue->CountPlay(*index);
+      ServeFile(request, response, access->cache->At(*index).audio_file, "audio/mpeg");
+  if (from_start && request.method == "GET") access->View().CountPlay(*index);
 }
 
 void ServePictureFile(const LibraryHolder& library, const Request& request, Response& response) {
-  auto catalogue = WaitForLibrary(library, response);
-  if (!catalogue) return;
+  const auto access = WaitForLibrary(library, response);
+  if (!access) return;
+  const auto& catalogue = access->cache;
   const auto index = std::stoul(request.matches[1].str());
   const auto pictures = catalogue->Pictures();
   if (index >= pictures.size()) {
@@ -140,24 +150,22 @@ void InstallRoutes(httplib::Server& server, std::shared_ptr<LibraryHolder> libra
   server.set_pre_routing_handler(CheckRequest);
 
   server.Get(kChartRoute,
-             TextRoute(library, [](Catalogue& c, const QueryString& q, const std::string& base) {
-               return ChartAnswer(c, q, base);
-             }));
+             TextRoute(library, [](const LibraryView& l, const QueryString& q,
+                                   const std::string& base) { return ChartAnswer(l, q, base); }));
   server.Get(kSearchRoute,
-             TextRoute(library, [](Catalogue& c, const QueryString& q, const std::string& base) {
-               return SearchAnswer(c, q, base);
-             }));
+             TextRoute(library, [](const LibraryView& l, const QueryString& q,
+                                   const std::string& base) { return SearchAnswer(l, q, base); }));
   server.Get(kSuggestRoute,
-             TextRoute(library, [](Catalogue& c, const QueryString& q, const std::string&) {
-               return SuggestAnswer(c, q);
+             TextRoute(library, [](const LibraryView& l, const QueryString& q, const std::string&) {
+               return SuggestAnswer(l, q);
              }));
   server.Get(kLyricsRoute,
-             TextRoute(library, [](Catalogue& c, const QueryString& q, const std::string&) {
-               return LyricsAnswer(c, q);
+             TextRoute(library, [](const LibraryView& l, const QueryString& q, const std::string&) {
+               return LyricsAnswer(l.cache, q);
              }));
-  server.Get(kPictureLookupRoute,
-             TextRoute(library, [](Catalogue& c, const QueryString& q, const std::string& base) {
-               return PictureLookupAnswer(c, q, base);
+  server.Get(kPictureLookupRoute, TextRoute(library, [](const LibraryView& l, const QueryString& q,
+                                                        const std::string& base) {
+               return PictureLookupAnswer(l.cache, q, base);
              }));
   server.Get(kSongFileRoute, [library](const Request& request, Response& response) {
     ServeSongFile(*library, request, response);
