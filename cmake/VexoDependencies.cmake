@@ -4,6 +4,8 @@ find_package(Threads REQUIRED)
 find_package(GTest REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
 find_package(benchmark QUIET)
+# Boost.Beast and Asio, header-only: the catalogue service's HTTP server.
+find_package(Boost 1.74 REQUIRED)
 qt_standard_project_setup()
 set(CMAKE_AUTOMOC OFF)
 set(CMAKE_AUTOUIC OFF)

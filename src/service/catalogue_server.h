@@ -1,7 +1,7 @@
 #pragma once
 // The catalogue service as an object: the player embeds it, vexo-catalogue
 // runs it standalone. Start() binds the listening socket on the calling
-// thread and returns at once; connections are served from a pool of worker
+// thread and returns at once; connections are served by the HTTP server's
 // threads, and the library is loaded on a thread of its own (requests that
 // arrive before it is ready wait for it).
 #include <chrono>
@@ -66,10 +66,9 @@ class CatalogueServer {
   // when `limit` passed first.
   bool FlushCounts(std::chrono::milliseconds limit) const;
 
-  // Stops accepting, finishes the requests under way, writes the counts
-  // still on their way to the store and joins the threads.
-  // An idle keep-alive connection is closed within about a second; a client
-  // that stops reading mid-answer holds it up to the write timeout (5 s).
+  // Stops accepting, finishes the requests under way (for a few seconds at
+  // most), writes the counts still on their way to the store and joins the
+  // threads. Idle connections are closed at once.
   void Stop();
 
  private:
