@@ -55,8 +55,11 @@ void LibraryHolder::FirstLoad(LibrarySettings& settings) {
       counts_ = std::make_shared<CountRecorder>(
           store_, library_,
           [this] {
-            std::lock_guard lock(mutex_);
-            counts_changed_ = true;
+            {
+              std::lock_guard lock(mutex_);
+              counts_changed_ = true;
+            }
+            wake_.notify_all();
           },
           settings.warn);
       Publish(BuildCatalogue(*store_, library_, folder_));

@@ -70,6 +70,18 @@ TEST(ServiceStore, PlaysAndSearchesSurviveARestart) {
   EXPECT_NE(answer.find("\"song_id\":503,\"pick_count\":11,"), std::string::npos) << answer;
 }
 
+TEST(ServiceStore, SearchRankingFollowsThePlaysWithinSeconds) {
+  const auto index = testing::MakeTempFolder("vexo-popularity") / "catalogue.sqlite";
+  auto server = StartServer(testing::SmallLibrary(), index);
+  // Rain Band's songs: 502 (80 plays) before 503 (10 plays) ...
+  const auto ranked = [&] { return Search(server->Port(), "rain%20band"); };
+  ASSERT_EQ(ranked().at(0).id, "502");
+  // ... until 503 is played more.
+  for (int i = 0; i < 75; ++i)
+    ASSERT_EQ(testing::Get(server->Port(), "/song/503.mp3").status, 200);
+  EXPECT_TRUE(testing::WaitFor([&] { return ranked().at(0).id == "503"; }, 30s));
+}
+
 class WatchedFolder : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -177,5 +177,18 @@ TEST(SqliteIndexFile, ADamagedOrNewerFileIsReportedAndReindexMakesItAnew) {
   EXPECT_THROW(SqliteStore::Open(file, false), StoreError);
 }
 
+TEST(SqliteIndexFile, AFileLockedByAnotherProgramIsReportedAsSuch) {
+  const auto file = testing::MakeTempFolder("vexo-locked-index") / "catalogue.sqlite";
+  SqliteConnection other(file.string());
+  other.Exec("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE");
+  try {
+    SqliteStore::Open(file, false);  // waits out the busy time first
+    ADD_FAILURE() << "a locked file was opened";
+  } catch (const StoreError& error) {
+    EXPECT_NE(std::string(error.what()).find("locked"), std::string::npos) << error.what();
+  }
+  other.Exec("COMMIT");
+}
+
 }  // namespace
 }  // namespace vexo::service
