@@ -120,6 +120,7 @@ void HttpServer::Start(HttpHandler handler, HttpLogger log) {
   state_->running = true;
   core.handler = std::move(handler);
   core.log = std::move(log);
+  core.running.emplace(core.io.get_executor());
   core.Accept();
   for (int i = 0; i < kIoThreads; ++i)
     core.io_threads.emplace_back([&core] { core.io.run(); });
@@ -169,6 +170,7 @@ void HttpServer::Stop() {
   core->workers.join();
   // With the acceptor closed and every connection gone the threads run out
   // of work and end.
+  core->running.reset();
   for (auto& thread : core->io_threads)
     thread.join();
   core->io_threads.clear();

@@ -2,6 +2,7 @@
 // What the server's connections share: the threads, the caps, the handler
 // and the list of open connections (for stopping). Used by http_server.cpp
 // and http_session.cpp only.
+#include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/steady_timer.hpp>
@@ -11,6 +12,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <unordered_map>
 #include <vector>
@@ -30,6 +32,10 @@ struct HttpServerCore : std::enable_shared_from_this<HttpServerCore> {
   void Unregister(HttpSession* session);
 
   boost::asio::io_context io;
+  // Keeps the event-loop threads running while answers are being worked out
+  // on the workers (which is no work of the loop's own) until the server
+  // stops.
+  std::optional<boost::asio::executor_work_guard<boost::asio::io_context::executor_type>> running;
   boost::asio::ip::tcp::acceptor acceptor{io};
   boost::asio::steady_timer accept_pause{io};
   boost::asio::thread_pool workers;

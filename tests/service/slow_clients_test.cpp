@@ -6,12 +6,16 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <condition_variable>
+#include <future>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "raw_http.h"
 #include "service/catalogue_server.h"
 #include "service/connection_caps.h"
+#include "service/http_server.h"
 #include "service/service_constants.h"
 #include "test_library.h"
 
@@ -148,6 +152,46 @@ TEST_F(SlowClients, MethodsAndBodiesTheServiceDoesNotTakeAreRefusedAtOnce) {
   EXPECT_TRUE(head.body.empty());
   ASSERT_TRUE(SendAll(fd, "GET " + std::string(kSuggest) + " HTTP/1.1\r\nHost: h\r\n\r\n"));
   EXPECT_EQ(ReadReply(fd, 10s).status, 200);
+}
+
+TEST(HttpServerStop, AnAnswerStillBeingWorkedOutIsSentBeforeTheServerStops) {
+  // Left to leak if Stop() never returns, so the thread that runs it stays
+  // valid while the test fails.
+  auto* server = new HttpServer;
+  ASSERT_TRUE(server->Bind("127.0.0.1", 0));
+  const int port = server->Port();
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool working = false;
+  bool release = false;
+  server->Start(
+      [&](const HttpRequest&) {
+        std::unique_lock lock(mutex);
+        working = true;
+        changed.notify_all();
+        changed.wait(lock, [&] { return release; });
+        HttpResponse response;
+        response.body = "late answer";
+        return response;
+      },
+      nullptr);
+  auto reply = std::async(std::launch::async, [&] { return testing::Get(port, "/slow"); });
+  {
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(changed.wait_for(lock, 10s, [&] { return working; }));
+  }
+  auto stopped = std::async(std::launch::async, [server] { server->Stop(); });
+  // Once nothing accepts any more, the event loop has nothing of its own
+  // left to do while the answer is still being worked out.
+  ASSERT_TRUE(testing::WaitFor([&] { return Connect(port) < 0; }, 10s));
+  {
+    std::lock_guard lock(mutex);
+    release = true;
+  }
+  changed.notify_all();
+  EXPECT_EQ(reply.get().body, "late answer");
+  ASSERT_EQ(stopped.wait_for(20s), std::future_status::ready) << "Stop() did not return";
+  delete server;
 }
 
 TEST(ConnectionCapsCount, TotalAndPerAddressPlacesAreKeptAndGivenBack) {
