@@ -40,15 +40,18 @@ constexpr const char* kSteps[] = {
          path text NOT NULL,
          PRIMARY KEY (library_id, position));)",
     // 2: trigram indexes over the case-folded names and singers. Folding
-    // lowers ASCII letters only.
+    // lowers ASCII letters only. New entries go straight into the indexes
+    // (no pending list that every search would have to read through).
     R"(CREATE EXTENSION IF NOT EXISTS pg_trgm;
        ALTER TABLE songs ADD COLUMN name_folded text NOT NULL DEFAULT '',
                          ADD COLUMN singer_folded text NOT NULL DEFAULT '';
        UPDATE songs SET
          name_folded = translate(name, 'ABCDEFGHIJKLMNOPQRSTUVWXYZ', 'abcdefghijklmnopqrstuvwxyz'),
          singer_folded = translate(singer, 'ABCDEFGHIJKLMNOPQRSTUVWXYZ', 'abcdefghijklmnopqrstuvwxyz');
-       CREATE INDEX songs_name_text ON songs USING gin (name_folded gin_trgm_ops);
-       CREATE INDEX songs_singer_text ON songs USING gin (singer_folded gin_trgm_ops);)",
+       CREATE INDEX songs_name_text ON songs USING gin (name_folded gin_trgm_ops)
+         WITH (fastupdate = off);
+       CREATE INDEX songs_singer_text ON songs USING gin (singer_folded gin_trgm_ops)
+         WITH (fastupdate = off);)",
     // 3: one index per chart order.
     R"(CREATE INDEX songs_hot ON songs (library_id, plays DESC, id);
        CREATE INDEX songs_new ON songs (library_id, added DESC, plays DESC, id);

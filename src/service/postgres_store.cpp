@@ -75,6 +75,9 @@ constexpr PgStatement kFindText{"find_text",
                                 "SELECT id FROM songs WHERE library_id = $1 AND (name_folded LIKE "
                                 "$2 OR singer_folded LIKE $2)"};
 constexpr PgStatement kNotify{"notify", "SELECT pg_notify($1, $2)"};
+// After this many songs written at once the planner's figures are renewed,
+// so searches and charts keep using the right indexes.
+constexpr std::size_t kAnalyzeAfterSongs = 1000;
 constexpr const char* kListen = "LISTEN vexo_catalogue";
 // How often the listener looks at its stop flag while the database is quiet.
 constexpr int kListenPollMs = 100;
@@ -275,6 +278,9 @@ void PostgresStore::Apply(std::int64_t library, const LibraryChanges& changes) {
     }
     if (changes.source_stamp) connection->Run(kSetSourceStamp, {lib, *changes.source_stamp});
   });
+  if (changes.upserts.size() + changes.removals.size() >= kAnalyzeAfterSongs) {
+    connection->Exec("ANALYZE songs");
+  }
 }
 
 void PostgresStore::Load(std::int64_t library, std::vector<StoredSong>& songs,

@@ -13,9 +13,10 @@ namespace {
 enum class MatchRank { kExactName, kNamePrefix, kNameSubstring, kSinger, kNone };
 
 // Ascending indices of the songs whose folded name or singer may contain
-// `folded`: every one that does, perhaps a few more.
+// `folded`: every one that does, perhaps a few more. `exact` tells whether
+// each of them does.
 std::vector<std::size_t> Candidates(const Catalogue& catalogue, const std::string& folded,
-                                    const TextLookup& lookup) {
+                                    const TextLookup& lookup, bool* exact = nullptr) {
   std::vector<std::size_t> found;
   if (lookup.store && lookup.store->TextIndexServes(CodePointCount(folded))) {
     for (const auto id : lookup.store->FindText(lookup.library, folded)) {
@@ -24,40 +25,75 @@ std::vector<std::size_t> Candidates(const Catalogue& catalogue, const std::strin
     }
     std::sort(found.begin(), found.end());
     found.erase(std::unique(found.begin(), found.end()), found.end());
+    if (exact) *exact = false;
     return found;
   }
   const auto names = catalogue.NameIndex().Containing(folded);
   const auto singers = catalogue.SingerIndex().Containing(folded);
   std::set_union(names.begin(), names.end(), singers.begin(), singers.end(),
                  std::back_inserter(found));
+  if (exact) *exact = true;
   return found;
 }
 
-MatchRank RankOf(const Catalogue& catalogue, std::size_t index, const std::string& folded) {
+// Whether song `index` matches `folded` in the way `rank` names; each test
+// is as cheap as its rank allows (an exact name is a length check first).
+bool HasRank(const Catalogue& catalogue, std::size_t index, const std::string& folded,
+             MatchRank rank) {
   const auto& name = catalogue.FoldedName(index);
-  if (name == folded) return MatchRank::kExactName;
-  if (name.starts_with(folded)) return MatchRank::kNamePrefix;
-  if (name.find(folded) != std::string::npos) return MatchRank::kNameSubstring;
-  if (catalogue.FoldedSinger(index).find(folded) != std::string::npos) return MatchRank::kSinger;
-  return MatchRank::kNone;
+  switch (rank) {
+    case MatchRank::kExactName:
+      return name == folded;
+    case MatchRank::kNamePrefix:
+      return name.size() > folded.size() && name.starts_with(folded);
+    case MatchRank::kNameSubstring:
+      return !name.starts_with(folded) && name.find(folded) != std::string::npos;
+    case MatchRank::kSinger:
+      return name.find(folded) == std::string::npos &&
+             catalogue.FoldedSinger(index).find(folded) != std::string::npos;
+    default:
+      return false;
+  }
+}
+
+bool Matches(const Catalogue& catalogue, std::size_t index, const std::string& folded) {
+  return catalogue.FoldedName(index).find(folded) != std::string::npos ||
+         catalogue.FoldedSinger(index).find(folded) != std::string::npos;
 }
 
 }  // namespace
 
+SearchPage SearchSongsPage(const Catalogue& catalogue, std::string_view query, std::size_t offset,
+                           std::size_t limit, TextLookup lookup) {
+  SearchPage page;
+  const std::string folded = FoldCase(TrimWhite(query));
+  if (folded.empty()) return page;
+  bool exact = false;
+  const auto candidates = Candidates(catalogue, folded, lookup, &exact);
+  page.total = exact ? candidates.size()
+                     : static_cast<std::size_t>(std::count_if(
+                           candidates.begin(), candidates.end(),
+                           [&](std::size_t i) { return Matches(catalogue, i, folded); }));
+  // Candidates come in popularity order: one pass per match kind, each
+  // ending as soon as the page is full, gives the ranking without a sort.
+  std::size_t skip = offset;
+  for (int rank = 0; rank < static_cast<int>(MatchRank::kNone); ++rank) {
+    for (const std::size_t i : candidates) {
+      if (page.songs.size() >= limit) return page;
+      if (!HasRank(catalogue, i, folded, static_cast<MatchRank>(rank))) continue;
+      if (skip > 0) {
+        --skip;
+        continue;
+      }
+      page.songs.push_back(i);
+    }
+  }
+  return page;
+}
+
 std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query,
                                      TextLookup lookup) {
-  const std::string folded = FoldCase(TrimWhite(query));
-  if (folded.empty()) return {};
-  // Candidates come in popularity order; one list per match kind keeps it.
-  std::vector<std::size_t> by_rank[static_cast<int>(MatchRank::kNone)];
-  for (const std::size_t i : Candidates(catalogue, folded, lookup)) {
-    const auto rank = RankOf(catalogue, i, folded);
-    if (rank != MatchRank::kNone) by_rank[static_cast<int>(rank)].push_back(i);
-  }
-  std::vector<std::size_t> order;
-  for (const auto& group : by_rank)
-    order.insert(order.end(), group.begin(), group.end());
-  return order;
+  return SearchSongsPage(catalogue, query, 0, catalogue.Size(), lookup).songs;
 }
 
 std::vector<std::string> SuggestTexts(const Catalogue& catalogue, std::string_view query,

@@ -24,6 +24,15 @@ struct TextLookup {
 std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query,
                                      TextLookup lookup = {});
 
+// One page of that order, and how many songs match in all. Only as much of
+// the order is worked out as the page needs.
+struct SearchPage {
+  std::vector<std::size_t> songs;
+  std::size_t total = 0;
+};
+SearchPage SearchSongsPage(const Catalogue& catalogue, std::string_view query, std::size_t offset,
+                           std::size_t limit, TextLookup lookup = {});
+
 // Up to `count` distinct song names or singers that start with `query`,
 // followed by those that merely contain it, more played songs first.
 std::vector<std::string> SuggestTexts(const Catalogue& catalogue, std::string_view query,

@@ -121,6 +121,13 @@ TEST_F(CatalogueModel, SearchRanksExactThenPrefixThenSubstringThenSinger) {
   EXPECT_EQ(Ids(catalogue_, SearchSongs(catalogue_, "  RIVER ", store)),
             (std::vector<std::int64_t>{1}));
   EXPECT_EQ(SuggestTexts(catalogue_, "moon", 10, store), SuggestTexts(catalogue_, "moon", 10));
+  // A page is the same part of the whole order, with the whole count.
+  for (const TextLookup lookup : {TextLookup{}, store}) {
+    const auto page = SearchSongsPage(catalogue_, "moon", 1, 2, lookup);
+    EXPECT_EQ(Ids(catalogue_, page.songs), (std::vector<std::int64_t>{1, 3}));
+    EXPECT_EQ(page.total, 4u);
+    EXPECT_TRUE(SearchSongsPage(catalogue_, "moon", 4, 2, lookup).songs.empty());
+  }
 }
 
 TEST_F(CatalogueModel, SuggestionsStartWithTheTextFirstAndRepeatNothing) {
