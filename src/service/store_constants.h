@@ -29,7 +29,7 @@ inline constexpr const char* kChangeChannel = "vexo_catalogue";
 // plays and searches becomes one write.
 inline constexpr std::chrono::milliseconds kCountWriteDelay{50};
 // The cache's popularity order follows the counts at most this often.
-inline constexpr std::chrono::seconds kPopularityRefresh{5};
+inline constexpr std::chrono::seconds kPopularityRefresh{10};
 // A watched folder is scanned again once it has been quiet this long after
 // a change, and at the latest this long after the first change.
 inline constexpr std::chrono::milliseconds kWatchQuiet{300};

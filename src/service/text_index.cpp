@@ -41,7 +41,9 @@ std::vector<std::size_t> TextIndex::Containing(std::string_view query) const {
   if (query.empty()) return found;
   const std::vector<std::uint32_t>* rarest = nullptr;
   bool absent = false;
+  std::size_t code_points = 0;
   ForEachCodePoint(query, [&](char32_t code_point) {
+    ++code_points;
     const auto it = texts_with_.find(code_point);
     if (it == texts_with_.end()) {
       absent = true;
@@ -50,7 +52,16 @@ std::vector<std::size_t> TextIndex::Containing(std::string_view query) const {
     }
   });
   if (absent || !rarest) return found;
+  found.reserve(rarest->size());
+  // A text that holds the one character of a one-character query holds the
+  // query: nothing is left to compare. (A malformed byte is indexed as
+  // itself and could pass for a character, so such a query is compared.)
+  const bool whole = code_points == 1 && IsValidUtf8(query);
   for (const auto index : *rarest) {
+    if (whole) {
+      found.push_back(index);
+      continue;
+    }
     if (texts_[index].find(query) != std::string::npos) found.push_back(index);
   }
   return found;

@@ -158,6 +158,10 @@ TEST(TextIndexLookup, FindsEachTextOnceAndNeverAcrossTwoTexts) {
   EXPECT_TRUE(index.Containing("abz").empty());
   EXPECT_TRUE(TextIndex().Containing("a").empty());
   EXPECT_EQ(CodePointCount("晴天a"), 3u);
+  // A stray byte is no character, though the index files it under the same
+  // number as U+00E6.
+  EXPECT_TRUE(TextIndex({"æble"}).Containing("\xE6").empty());
+  EXPECT_EQ(TextIndex({"æble"}).Containing("æ"), (std::vector<std::size_t>{0}));
 }
 
 TEST(CatalogueFile, RoundTripsAndRefusesPathsOutsideTheLibrary) {
