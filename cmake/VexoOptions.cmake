@@ -30,6 +30,8 @@ endif()
 #   mpris_name    the player's well-known name on the session bus of the run
 #                 (org.mpris.MediaPlayer2.vexo): every test that starts a player
 #                 with a desktop session holds it
+#   postgres_server  the PostgreSQL test database, which one test stops and
+#                 starts again
 include(GoogleTest)
 function(vexo_test name)
   cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
