@@ -30,6 +30,8 @@ endif()
 #   mpris_name    the player's well-known name on the session bus of the run
 #                 (org.mpris.MediaPlayer2.vexo): every test that starts a player
 #                 with a desktop session holds it
+#   postgres_server  the PostgreSQL test database, which one test stops and
+#                 starts again
 include(GoogleTest)
 function(vexo_test name)
   cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
@@ -50,16 +52,22 @@ function(vexo_test name)
   gtest_discover_tests(${name}
       DISCOVERY_TIMEOUT 60
       TEST_LIST ${name}_TESTS
-      PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
-                 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+      PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
+  # Set once the cases are discovered (a list of several values does not
+  # survive the discovery's own PROPERTIES): Qt's offscreen platform, and the
+  # user's data, cache and settings folders inside the build tree, so a test
+  # never touches the folders of whoever runs it.
+  set(home ${CMAKE_BINARY_DIR}/test-home)
+  set(environment
+      "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${home}/data;XDG_CACHE_HOME=${home}/cache;XDG_CONFIG_HOME=${home}/config")
+  set(properties "ENVIRONMENT \"${environment}\"")
   if(T_LOCKS)
-    # The locks are set once the cases are discovered: a list of several locks
-    # does not survive the discovery's own PROPERTIES.
-    set(locks_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_locks.cmake)
-    file(WRITE ${locks_file}
-         "if(${name}_TESTS)\n"
-         "  set_tests_properties(\${${name}_TESTS} PROPERTIES RESOURCE_LOCK \"${T_LOCKS}\")\n"
-         "endif()\n")
-    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${locks_file})
+    string(APPEND properties " RESOURCE_LOCK \"${T_LOCKS}\"")
   endif()
+  set(properties_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
+  file(WRITE ${properties_file}
+       "if(${name}_TESTS)\n"
+       "  set_tests_properties(\${${name}_TESTS} PROPERTIES ${properties})\n"
+       "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties_file})
 endfunction()

@@ -77,4 +77,27 @@ bool WriteSyntheticLibrary(const fs::path& folder, int songs) {
   return static_cast<bool>(manifest.flush());
 }
 
+bool WriteSyntheticFolder(const fs::path& folder, int songs) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  const auto& tune = demo::DemoTunes().front();
+  Song audio;
+  std::string error;
+  const auto source = folder / "source";
+  fs::create_directories(source, ec);
+  if (!demo::WriteDemoSong(tune, demo::DemoSingers()[0], source, {0.5, 0.6}, audio, error)) {
+    return false;
+  }
+  const auto contents = SyntheticLibrary(songs, audio.audio_file, {});
+  for (std::size_t i = 0; i < contents.songs.size(); ++i) {
+    const auto dir = folder / ("part" + std::to_string(i / 100));
+    fs::create_directories(dir, ec);
+    const auto& song = contents.songs[i];
+    fs::create_hard_link(audio.audio_file, dir / (song.singer + " - " + song.name + ".mp3"), ec);
+    if (ec) return false;
+  }
+  fs::remove_all(source, ec);
+  return true;
+}
+
 }  // namespace vexo::service::bench

@@ -16,4 +16,9 @@ LibraryContents SyntheticLibrary(int songs, const std::filesystem::path& audio_f
 // the catalogue file. False when a file cannot be written.
 bool WriteSyntheticLibrary(const std::filesystem::path& folder, int songs);
 
+// Writes a music folder of `songs` MP3 files named "singer - title.mp3",
+// 100 to a subfolder, all hard links of one short song (no tags, so names
+// come from the file names). False when a file cannot be written.
+bool WriteSyntheticFolder(const std::filesystem::path& folder, int songs);
+
 }  // namespace vexo::service::bench

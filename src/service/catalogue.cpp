@@ -17,11 +17,24 @@ Catalogue::Catalogue(std::vector<Song> songs, std::vector<SingerPicture> picture
       }
       continue;
     }
-    by_id_.emplace(song.id, songs_.size());
-    folded_names_.push_back(FoldCase(song.name));
-    folded_singers_.push_back(FoldCase(song.singer));
+    by_id_.emplace(song.id, 0);
     songs_.push_back(std::move(song));
   }
+  std::stable_sort(songs_.begin(), songs_.end(),
+                   [](const Song& a, const Song& b) { return a.plays > b.plays; });
+
+  std::vector<std::string> folded_names;
+  std::vector<std::string> folded_singers;
+  folded_names.reserve(songs_.size());
+  folded_singers.reserve(songs_.size());
+  for (std::size_t i = 0; i < songs_.size(); ++i) {
+    by_id_[songs_[i].id] = i;
+    folded_names.push_back(FoldCase(songs_[i].name));
+    folded_singers.push_back(FoldCase(songs_[i].singer));
+  }
+  name_index_ = TextIndex(std::move(folded_names));
+  singer_index_ = TextIndex(std::move(folded_singers));
+
   for (auto& picture : pictures) {
     auto key = FoldCase(picture.singer);
     if (picture_by_singer_.contains(key)) continue;
@@ -29,22 +42,12 @@ Catalogue::Catalogue(std::vector<Song> songs, std::vector<SingerPicture> picture
     pictures_.push_back(std::move(picture));
   }
 
-  name_index_ = TextIndex(folded_names_);
-  singer_index_ = TextIndex(folded_singers_);
-
   plays_ = std::vector<std::atomic<std::uint64_t>>(songs_.size());
   searches_ = std::vector<std::atomic<std::uint64_t>>(songs_.size());
   for (std::size_t i = 0; i < songs_.size(); ++i) {
     plays_[i].store(songs_[i].plays, std::memory_order_relaxed);
     searches_[i].store(songs_[i].searches, std::memory_order_relaxed);
   }
-
-  by_popularity_.resize(songs_.size());
-  for (std::size_t i = 0; i < songs_.size(); ++i)
-    by_popularity_[i] = i;
-  std::stable_sort(
-      by_popularity_.begin(), by_popularity_.end(),
-      [this](std::size_t a, std::size_t b) { return songs_[a].plays > songs_[b].plays; });
 }
 
 std::optional<std::size_t> Catalogue::FindSong(std::int64_t id) const {
@@ -59,9 +62,9 @@ std::optional<std::size_t> Catalogue::FindByTitle(std::string_view singer,
   const auto folded_singer = FoldCase(TrimWhite(singer));
   if (folded_title.empty()) return std::nullopt;
   std::optional<std::size_t> title_only;
-  for (const std::size_t i : by_popularity_) {
-    if (folded_names_[i] != folded_title) continue;
-    if (folded_singers_[i] == folded_singer) return i;
+  for (const std::size_t i : name_index_.Containing(folded_title)) {
+    if (FoldedName(i) != folded_title) continue;
+    if (FoldedSinger(i) == folded_singer) return i;
     if (!title_only) title_only = i;
   }
   return title_only;

@@ -1,8 +1,9 @@
 #pragma once
-// The loaded library: its songs and singer pictures, the lookups the
-// endpoints make, and the play and search counts the charts order by.
-// Immutable after construction apart from the counts, which are atomic, so
-// every request thread reads it without a lock.
+// The library as a running service holds it in memory: a cache of the
+// store, rebuilt from it when the library or the popularity order changes.
+// Songs are kept most played first, so an ascending list of song indices is
+// in popularity order. Immutable after construction apart from the counts,
+// which are atomic, so every request thread reads it without a lock.
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -20,7 +21,8 @@ namespace vexo::service {
 class Catalogue {
  public:
   // Songs whose id repeats an earlier one are dropped, with a warning in
-  // `warnings`; so are pictures of a singer that already has one.
+  // `warnings`; so are pictures of a singer that already has one. The songs
+  // are ordered by their plays, most first; equal plays keep their order.
   Catalogue(std::vector<Song> songs, std::vector<SingerPicture> pictures,
             std::vector<std::string>* warnings = nullptr);
 
@@ -39,14 +41,14 @@ class Catalogue {
   std::optional<std::size_t> FindPicture(std::string_view singer) const;
 
   // Names and singers with the ASCII letters lowered, for matching.
-  const std::string& FoldedName(std::size_t index) const { return folded_names_[index]; }
-  const std::string& FoldedSinger(std::size_t index) const { return folded_singers_[index]; }
+  const std::string& FoldedName(std::size_t index) const { return name_index_.Text(index); }
+  const std::string& FoldedSinger(std::size_t index) const { return singer_index_.Text(index); }
   // Substring lookup over the folded names and singers (text = song index).
   const TextIndex& NameIndex() const { return name_index_; }
   const TextIndex& SingerIndex() const { return singer_index_; }
-  // Song indices, most played (before this run) first.
-  std::span<const std::size_t> ByPopularity() const { return by_popularity_; }
 
+  // Counts as the store had them when the cache was built, plus those this
+  // service counted since.
   std::uint64_t Plays(std::size_t index) const;
   std::uint64_t Searches(std::size_t index) const;
   void CountPlay(std::size_t index);
@@ -55,9 +57,6 @@ class Catalogue {
  private:
   std::vector<Song> songs_;
   std::vector<SingerPicture> pictures_;
-  std::vector<std::string> folded_names_;
-  std::vector<std::string> folded_singers_;
-  std::vector<std::size_t> by_popularity_;
   TextIndex name_index_;
   TextIndex singer_index_;
   std::unordered_map<std::int64_t, std::size_t> by_id_;

@@ -44,11 +44,36 @@ int main(int argc, char** argv) {
   const auto source =
       options->library.empty() ? LibrarySource::Demo() : LibrarySource::Folder(options->library);
   ServerOptions server_options;
+  // The store is opened here, so a damaged index or a database out of reach
+  // is reported before the service starts.
+  StoreSettings store;
+  store.database_url = options->database_url;
+  store.index_file = options->index_file.empty() && options->database_url.empty()
+                         ? DefaultIndexFile()
+                         : options->index_file;
+  store.reindex = options->reindex;
+  if (store.database_url.empty() && store.index_file.empty()) {
+    std::fprintf(stderr,
+                 "vexo-catalogue: no data folder (HOME) for the index; name one with --index\n");
+    return 1;
+  }
+  try {
+    server_options.opened_store = OpenStore(store);
+  } catch (const StoreError& error) {
+    std::fprintf(stderr, "vexo-catalogue: %s\n", error.what());
+    return 1;
+  }
+  server_options.store = store;
   server_options.warning_log = [](const std::string& warning) {
     LogLine("vexo-catalogue: warning: " + warning);
   };
   server_options.loaded = [](std::size_t songs) {
     LogLine("vexo-catalogue: library loaded, " + std::to_string(songs) + " songs");
+  };
+  server_options.synced = [](const SyncReport& report) {
+    LogLine("vexo-catalogue: library scanned: " + std::to_string(report.read) + " read, " +
+            std::to_string(report.unchanged) + " unchanged, " + std::to_string(report.removed) +
+            " removed, " + std::to_string(report.skipped) + " skipped");
   };
   if (!options->quiet) server_options.request_log = LogLine;
 
@@ -58,8 +83,8 @@ int main(int argc, char** argv) {
                  options->port);
     return 1;
   }
-  std::printf("vexo-catalogue: listening on http://%s (library %s)\n", server.Address().c_str(),
-              source.folder.string().c_str());
+  std::printf("vexo-catalogue: listening on http://%s (library %s, %s)\n", server.Address().c_str(),
+              source.folder.string().c_str(), server_options.opened_store->Describe().c_str());
   std::fflush(stdout);
   int signal_number = 0;
   sigwait(&stop_signals, &signal_number);

@@ -1,7 +1,7 @@
 #pragma once
 // The catalogue service as an object: the player embeds it, vexo-catalogue
 // runs it standalone. Start() binds the listening socket on the calling
-// thread and returns at once; connections are served from a pool of worker
+// thread and returns at once; connections are served by the HTTP server's
 // threads, and the library is loaded on a thread of its own (requests that
 // arrive before it is ready wait for it).
 #include <chrono>
@@ -10,7 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "service/catalogue_loading.h"
+#include "service/catalogue_store.h"
 #include "service/library_source.h"
+#include "service/library_sync.h"
+#include "service/store_settings.h"
 
 namespace vexo::service {
 
@@ -22,6 +26,16 @@ struct ServerOptions {
   std::function<void(const std::string&)> warning_log;
   // Called on the loading thread once the library is ready, with its size.
   std::function<void(std::size_t songs)> loaded;
+  // Called after each scan of the library's folder (at start and on change).
+  std::function<void(const SyncReport&)> synced;
+  // Where the catalogue is kept. By default in memory for the life of the
+  // server; the program and the player name the user's index file.
+  StoreSettings store;
+  // A store the caller opened already (vexo-catalogue opens it first, to
+  // report a bad index at once); `store` is not used then.
+  std::shared_ptr<CatalogueStore> opened_store;
+  // Keep watching a music folder and take its changes in while serving.
+  bool watch_folder = true;
 };
 
 class CatalogueServer {
@@ -46,10 +60,15 @@ class CatalogueServer {
   bool WaitUntilLoaded(std::chrono::milliseconds limit) const;
   // Songs in the loaded library (0 while it loads).
   std::size_t SongCount() const;
+  // Why the library's store could not be opened; empty while it could.
+  std::string Failure() const;
+  // Waits until every play and search counted so far is in the store; false
+  // when `limit` passed first.
+  bool FlushCounts(std::chrono::milliseconds limit) const;
 
-  // Stops accepting, finishes the requests under way and joins the threads.
-  // An idle keep-alive connection is closed within about a second; a client
-  // that stops reading mid-answer holds it up to the write timeout (5 s).
+  // Stops accepting, finishes the requests under way (for a few seconds at
+  // most), writes the counts still on their way to the store and joins the
+  // threads. Idle connections are closed at once.
   void Stop();
 
  private:

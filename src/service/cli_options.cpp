@@ -7,9 +7,15 @@
 namespace vexo::service {
 
 const char* const kCliUsage =
-    "usage: vexo-catalogue [--library DIR] [--listen HOST:PORT] [--quiet]\n"
+    "usage: vexo-catalogue [--library DIR] [--listen HOST:PORT] [--index FILE | --database URL]\n"
+    "                      [--reindex] [--quiet]\n"
     "  --library DIR       serve the MP3 files under DIR (default: the demo library)\n"
     "  --listen HOST:PORT  address to listen on (default: 127.0.0.1:8917; port 0 picks one)\n"
+    "  --index FILE        keep the catalogue in this SQLite file\n"
+    "                      (default: $XDG_DATA_HOME/vexo/catalogue.sqlite)\n"
+    "  --database URL      keep the catalogue in PostgreSQL (postgresql://...), shared by\n"
+    "                      every service started with the same URL\n"
+    "  --reindex           start the index afresh (a damaged SQLite file is made anew)\n"
     "  --quiet             no line per request on stderr\n";
 
 bool SplitListenAddress(const std::string& text, std::string& host, int& port) {
@@ -46,6 +52,20 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         error = "--library needs a folder";
         return std::nullopt;
       }
+    } else if (arg == "--reindex") {
+      options.reindex = true;
+    } else if (arg == "--index" && has_value) {
+      options.index_file = args[++i];
+      if (options.index_file.empty()) {
+        error = "--index needs a file";
+        return std::nullopt;
+      }
+    } else if (arg == "--database" && has_value) {
+      options.database_url = args[++i];
+      if (options.database_url.empty()) {
+        error = "--database needs an address";
+        return std::nullopt;
+      }
     } else if (arg == "--listen" && has_value) {
       if (!SplitListenAddress(args[++i], options.host, options.port)) {
         error = "--listen needs HOST:PORT, not " + args[i];
@@ -55,6 +75,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
       error = "unknown or incomplete option " + arg;
       return std::nullopt;
     }
+  }
+  if (!options.index_file.empty() && !options.database_url.empty()) {
+    error = "--index and --database exclude each other";
+    return std::nullopt;
   }
   return options;
 }

@@ -2,7 +2,7 @@
 // Serving a library file over HTTP with Range support.
 #include <filesystem>
 
-#include <httplib.h>
+#include "service/http_exchange.h"
 
 namespace vexo::service {
 
@@ -11,7 +11,7 @@ namespace vexo::service {
 // when the file cannot be opened. The file is read in chunks while it is sent.
 // Returns true when the answer carries the file from its first byte (a play
 // of a song starts there).
-bool ServeFile(const httplib::Request& request, httplib::Response& response,
+bool ServeFile(const HttpRequest& request, HttpResponse& response,
                const std::filesystem::path& file, const char* content_type);
 
 }  // namespace vexo::service

@@ -6,9 +6,6 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <map>
-#include <set>
-#include <unordered_set>
 
 #include "service/service_constants.h"
 #include "service/utf8.h"
@@ -28,6 +25,8 @@ bool HasMp3Extension(const fs::path& path) {
   return FoldCase(path.extension().string()) == ".mp3";
 }
 
+}  // namespace
+
 std::vector<fs::path> FindMp3Files(const fs::path& folder, std::vector<std::string>& warnings,
                                    const std::atomic<bool>* cancel) {
   std::vector<fs::path> files;
@@ -39,7 +38,8 @@ std::vector<fs::path> FindMp3Files(const fs::path& folder, std::vector<std::stri
   }
   for (; it != fs::recursive_directory_iterator(); it.increment(ec)) {
     if (ec) {
-      warnings.push_back("cannot read " + it->path().string() + ": " + ec.message());
+      // A failed step leaves the iterator at its end: name the folder.
+      warnings.push_back("cannot read all of " + folder.string() + ": " + ec.message());
       break;
     }
     if (cancel && cancel->load()) break;
@@ -63,6 +63,8 @@ std::string DateOf(const fs::path& file) {
   std::strftime(text, sizeof text, "%Y-%m-%d", &tm);
   return text;
 }
+
+namespace {
 
 fs::path FirstExisting(const std::vector<fs::path>& candidates) {
   for (const auto& candidate : candidates) {
@@ -88,7 +90,15 @@ void NamesFromFileName(const fs::path& file, Song& song) {
   if (song.singer.empty()) song.singer = singer.empty() ? std::string(kUnknownSinger) : singer;
 }
 
-bool ReadSong(const fs::path& file, Song& song, std::string& problem) {
+// A singer name that can stand as a file name in a folder.
+bool UsableAsFileName(std::string_view singer) {
+  return !singer.empty() && singer != "." && singer != ".." &&
+         singer.find('/') == std::string_view::npos && singer.find('\\') == std::string_view::npos;
+}
+
+}  // namespace
+
+bool ReadSongFile(const fs::path& file, Song& song, std::string& problem) {
   TagLib::MPEG::File mpeg(file.c_str(), true, TagLib::AudioProperties::Fast);
   const auto* properties = mpeg.isValid() ? mpeg.audioProperties() : nullptr;
   if (!properties || properties->lengthInMilliseconds() <= 0 || properties->bitrate() <= 0) {
@@ -107,10 +117,10 @@ bool ReadSong(const fs::path& file, Song& song, std::string& problem) {
   return true;
 }
 
-// A singer name that can stand as a file name in a folder.
-bool UsableAsFileName(std::string_view singer) {
-  return !singer.empty() && singer != "." && singer != ".." &&
-         singer.find('/') == std::string_view::npos && singer.find('\\') == std::string_view::npos;
+fs::path LyricsFileFor(const fs::path& file) {
+  const auto dir = file.parent_path();
+  return FirstExisting(
+      {dir / (file.stem().string() + ".lrc"), dir / (file.filename().string() + ".lrc")});
 }
 
 fs::path PictureFor(const fs::path& dir, const std::string& singer) {
@@ -125,8 +135,6 @@ fs::path PictureFor(const fs::path& dir, const std::string& singer) {
   return FirstExisting(candidates);
 }
 
-}  // namespace
-
 std::int64_t SongIdForPath(const fs::path& relative) {
   // FNV-1a over the path's generic form.
   std::uint64_t hash = 14695981039346656037ull;
@@ -137,43 +145,8 @@ std::int64_t SongIdForPath(const fs::path& relative) {
   return static_cast<std::int64_t>(hash % kIdRange) + 1;
 }
 
-LibraryContents ScanMusicFolder(const fs::path& folder, std::vector<std::string>& warnings,
-                                const std::atomic<bool>* cancel) {
-  LibraryContents contents;
-  std::set<std::int64_t> used_ids;
-  std::map<std::string, fs::path> pictures;  // folded singer -> file
-  std::set<std::pair<fs::path, std::string>> looked_up;
-
-  for (const auto& file : FindMp3Files(folder, warnings, cancel)) {
-    if (cancel && cancel->load()) break;
-    Song song;
-    std::string problem;
-    if (!ReadSong(file, song, problem)) {
-      warnings.push_back("skipped " + file.string() + ": " + problem);
-      continue;
-    }
-    song.audio_file = file;
-    song.added = DateOf(file);
-    auto id = SongIdForPath(file.lexically_relative(folder));
-    while (used_ids.contains(id))
-      id = id % kIdRange + 1;
-    used_ids.insert(id);
-    song.id = id;
-
-    const auto dir = file.parent_path();
-    song.lyrics_file = FirstExisting(
-        {dir / (file.stem().string() + ".lrc"), dir / (file.filename().string() + ".lrc")});
-
-    const auto singer_key = FoldCase(song.singer);
-    if (!pictures.contains(singer_key) && looked_up.emplace(dir, singer_key).second) {
-      if (auto picture = PictureFor(dir, song.singer); !picture.empty()) {
-        pictures.emplace(singer_key, picture);
-        contents.pictures.push_back({song.singer, std::move(picture)});
-      }
-    }
-    contents.songs.push_back(std::move(song));
-  }
-  return contents;
+std::int64_t NextSongId(std::int64_t id) {
+  return id % kIdRange + 1;
 }
 
 }  // namespace vexo::service

@@ -1,12 +1,7 @@
 #pragma once
-// Where the service's library comes from, and loading it.
-#include <atomic>
+// Where the service's library comes from.
 #include <filesystem>
-#include <memory>
 #include <string>
-#include <vector>
-
-#include "service/catalogue.h"
 
 namespace vexo::service {
 
@@ -23,13 +18,5 @@ struct LibrarySource {
   // The demo library generated at build time: <program folder>/../share/vexo/demo.
   static std::filesystem::path DefaultDemoFolder();
 };
-
-// Loads the library of `source`: from its prepared catalogue file when the
-// folder has one, else by scanning the folder for MP3 files. Problems with
-// single entries land in `warnings`; a folder that cannot be read gives an
-// empty catalogue and a warning.
-std::shared_ptr<Catalogue> LoadCatalogue(const LibrarySource& source,
-                                         std::vector<std::string>& warnings,
-                                         const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace vexo::service

@@ -2,7 +2,6 @@
 // The "page" and "size" values of chart and search requests.
 #include <cstddef>
 #include <optional>
-#include <vector>
 
 #include "service/query_string.h"
 
@@ -12,8 +11,10 @@ struct Paging {
   int page = 1;  // from 1
   int size = 0;  // 1 to the page size limit
 
-  // The part of `order` that this page shows.
-  std::vector<std::size_t> Slice(const std::vector<std::size_t>& order) const;
+  // Places before this page.
+  std::size_t Offset() const {
+    return static_cast<std::size_t>(page - 1) * static_cast<std::size_t>(size);
+  }
 };
 
 // Page and size of `query`: missing values take the defaults, a page below 1

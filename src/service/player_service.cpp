@@ -17,7 +17,13 @@ std::string NormaliseServiceAddress(std::string_view value) {
 std::string ConnectPlayerService(CatalogueServer& embedded) {
   const char* configured = std::getenv(kServiceEnv);
   if (configured && *configured) return NormaliseServiceAddress(configured);
-  if (!embedded.Start(std::string(kDefaultHost), 0, LibrarySource::FromEnvironment())) return {};
+  // The player's catalogue lives in the user's index file, like the
+  // standalone service's.
+  ServerOptions options;
+  options.store = StoreSettings::UserIndex();
+  if (!embedded.Start(std::string(kDefaultHost), 0, LibrarySource::FromEnvironment(), options)) {
+    return {};
+  }
   return embedded.Address();
 }
 

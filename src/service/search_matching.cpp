@@ -1,6 +1,7 @@
 #include "service/search_matching.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_set>
 
 #include "service/utf8.h"
@@ -11,34 +12,92 @@ namespace {
 
 enum class MatchRank { kExactName, kNamePrefix, kNameSubstring, kSinger, kNone };
 
+// Ascending indices of the songs whose folded name or singer may contain
+// `folded`: every one that does, perhaps a few more. `exact` tells whether
+// each of them does.
+std::vector<std::size_t> Candidates(const Catalogue& catalogue, const std::string& folded,
+                                    const TextLookup& lookup, bool* exact = nullptr) {
+  std::vector<std::size_t> found;
+  if (lookup.store && lookup.store->TextIndexServes(CodePointCount(folded))) {
+    for (const auto id : lookup.store->FindText(lookup.library, folded)) {
+      // A song the cache does not hold yet shows once the cache is rebuilt.
+      if (const auto index = catalogue.FindSong(id)) found.push_back(*index);
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    if (exact) *exact = false;
+    return found;
+  }
+  const auto names = catalogue.NameIndex().Containing(folded);
+  const auto singers = catalogue.SingerIndex().Containing(folded);
+  std::set_union(names.begin(), names.end(), singers.begin(), singers.end(),
+                 std::back_inserter(found));
+  if (exact) *exact = true;
+  return found;
+}
+
+// Whether song `index` matches `folded` in the way `rank` names; each test
+// is as cheap as its rank allows (an exact name is a length check first).
+bool HasRank(const Catalogue& catalogue, std::size_t index, const std::string& folded,
+             MatchRank rank) {
+  const auto& name = catalogue.FoldedName(index);
+  switch (rank) {
+    case MatchRank::kExactName:
+      return name == folded;
+    case MatchRank::kNamePrefix:
+      return name.size() > folded.size() && name.starts_with(folded);
+    case MatchRank::kNameSubstring:
+      return !name.starts_with(folded) && name.find(folded) != std::string::npos;
+    case MatchRank::kSinger:
+      return name.find(folded) == std::string::npos &&
+             catalogue.FoldedSinger(index).find(folded) != std::string::npos;
+    default:
+      return false;
+  }
+}
+
+bool Matches(const Catalogue& catalogue, std::size_t index, const std::string& folded) {
+  return catalogue.FoldedName(index).find(folded) != std::string::npos ||
+         catalogue.FoldedSinger(index).find(folded) != std::string::npos;
+}
+
 }  // namespace
 
-std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query) {
+SearchPage SearchSongsPage(const Catalogue& catalogue, std::string_view query, std::size_t offset,
+                           std::size_t limit, TextLookup lookup) {
+  SearchPage page;
   const std::string folded = FoldCase(TrimWhite(query));
-  if (folded.empty()) return {};
-  std::vector<MatchRank> ranks(catalogue.Size(), MatchRank::kNone);
-  catalogue.NameIndex().ForEachMatch(folded, [&](const TextIndex::Match& m) {
-    ranks[m.text] = m.whole      ? MatchRank::kExactName
-                    : m.at_start ? MatchRank::kNamePrefix
-                                 : MatchRank::kNameSubstring;
-  });
-  catalogue.SingerIndex().ForEachMatch(folded, [&](const TextIndex::Match& m) {
-    if (ranks[m.text] == MatchRank::kNone) ranks[m.text] = MatchRank::kSinger;
-  });
-  // Walking in popularity order and keeping one list per match kind gives
-  // the ranking without a sort.
-  std::vector<std::size_t> by_rank[static_cast<int>(MatchRank::kNone)];
-  for (const std::size_t i : catalogue.ByPopularity()) {
-    if (ranks[i] != MatchRank::kNone) by_rank[static_cast<int>(ranks[i])].push_back(i);
+  if (folded.empty()) return page;
+  bool exact = false;
+  const auto candidates = Candidates(catalogue, folded, lookup, &exact);
+  page.total = exact ? candidates.size()
+                     : static_cast<std::size_t>(std::count_if(
+                           candidates.begin(), candidates.end(),
+                           [&](std::size_t i) { return Matches(catalogue, i, folded); }));
+  // Candidates come in popularity order: one pass per match kind, each
+  // ending as soon as the page is full, gives the ranking without a sort.
+  std::size_t skip = offset;
+  for (int rank = 0; rank < static_cast<int>(MatchRank::kNone); ++rank) {
+    for (const std::size_t i : candidates) {
+      if (page.songs.size() >= limit) return page;
+      if (!HasRank(catalogue, i, folded, static_cast<MatchRank>(rank))) continue;
+      if (skip > 0) {
+        --skip;
+        continue;
+      }
+      page.songs.push_back(i);
+    }
   }
-  std::vector<std::size_t> order;
-  for (const auto& group : by_rank)
-    order.insert(order.end(), group.begin(), group.end());
-  return order;
+  return page;
+}
+
+std::vector<std::size_t> SearchSongs(const Catalogue& catalogue, std::string_view query,
+                                     TextLookup lookup) {
+  return SearchSongsPage(catalogue, query, 0, catalogue.Size(), lookup).songs;
 }
 
 std::vector<std::string> SuggestTexts(const Catalogue& catalogue, std::string_view query,
-                                      std::size_t count) {
+                                      std::size_t count, TextLookup lookup) {
   const std::string folded = FoldCase(TrimWhite(query));
   std::vector<std::string> result;
   if (folded.empty() || count == 0) return result;
@@ -53,7 +112,7 @@ std::vector<std::string> SuggestTexts(const Catalogue& catalogue, std::string_vi
       contained.push_back(&text);
     }
   };
-  for (const std::size_t i : catalogue.ByPopularity()) {
+  for (const std::size_t i : Candidates(catalogue, folded, lookup)) {
     offer(catalogue.FoldedName(i), catalogue.At(i).name);
     if (result.size() < count) offer(catalogue.FoldedSinger(i), catalogue.At(i).singer);
     if (result.size() >= count) return result;

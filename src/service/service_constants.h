@@ -39,16 +39,38 @@ inline constexpr std::size_t kMaxHeaderBytes = 8192;
 // Longest JSONP callback name accepted.
 inline constexpr std::size_t kMaxCallbackLength = 128;
 
-// Worker threads that serve connections, and requests served on one
-// keep-alive connection before it is closed.
+// Threads that carry every connection's reading and writing, worker
+// threads that work out the answers, and requests served on one keep-alive
+// connection before it is closed.
+inline constexpr int kIoThreads = 2;
 inline constexpr int kWorkerThreads = 16;
 inline constexpr std::size_t kKeepAliveMaxRequests = 10000;
-// Seconds an idle keep-alive connection stays open. Short, because stopping
-// the server waits for idle connections to close.
-inline constexpr int kKeepAliveIdleSeconds = 1;
+// A request head (request line and headers) must arrive whole within this
+// time of the connection being ready for it, however slowly it trickles; an
+// idle keep-alive connection is closed after it too.
+inline constexpr std::chrono::seconds kHeadDeadline{5};
+// Each piece of an answer must be taken by the client within this time.
+inline constexpr std::chrono::seconds kWriteIdleLimit{5};
+// After its last answer a connection reads what the client still sends for
+// at most this long before it closes.
+inline constexpr std::chrono::seconds kLingerLimit{1};
+// Connections held at once, in total and from one client address; beyond
+// them a connection is answered 503 at once. At most this many such
+// refusals are under way at a time; past that a connection is closed
+// unanswered.
+inline constexpr std::size_t kMaxConnections = 1024;
+inline constexpr std::size_t kMaxConnectionsPerAddress = 64;
+inline constexpr std::size_t kMaxRefusals = 256;
+// Descriptors kept free for files and the store when the connection cap is
+// fitted to the process's limit of open files.
+inline constexpr std::size_t kReservedDescriptors = 64;
+// How long stopping waits for the answers under way.
+inline constexpr std::chrono::seconds kStopLimit{5};
 // How long a request waits for the library to finish loading before it is
 // answered with 503.
 inline constexpr std::chrono::seconds kLibraryWaitLimit{60};
+// Seconds a client is asked to wait before asking again after a 503.
+inline constexpr int kRetryAfterSeconds = 5;
 // Bytes handed to the socket per step when a file is served.
 inline constexpr std::size_t kFileChunkBytes = 64 * 1024;
 

@@ -2,19 +2,24 @@
 // The paths the service answers and the addresses it hands out for its files.
 // Files are reached by catalogue id only, never by a path from a request.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace vexo::service {
 
-// Route patterns (regular expressions over the decoded path).
-inline constexpr const char* kChartRoute = R"(/ajax/[^/]+/ttpod)";
-inline constexpr const char* kSearchRoute = "/s/song_with_out";
-inline constexpr const char* kSuggestRoute = "/suggest.do";
-inline constexpr const char* kLyricsRoute = "/lrc/down";
-inline constexpr const char* kPictureLookupRoute = "/pic/down";
-inline constexpr const char* kSongFileRoute = R"(/song/(\d{1,18})\.mp3)";
-inline constexpr const char* kPictureFileRoute = R"(/picture/(\d{1,9})\.(jpg|jpeg|png))";
+// Paths of the text endpoints (decoded).
+inline constexpr std::string_view kSearchRoute = "/s/song_with_out";
+inline constexpr std::string_view kSuggestRoute = "/suggest.do";
+inline constexpr std::string_view kLyricsRoute = "/lrc/down";
+inline constexpr std::string_view kPictureLookupRoute = "/pic/down";
+
+// "/ajax/<one segment>/ttpod": a chart.
+bool IsChartPath(std::string_view path);
+// "/song/<1 to 18 digits>.mp3": the song's id.
+std::optional<std::int64_t> SongFileId(std::string_view path);
+// "/picture/<1 to 9 digits>.jpg|jpeg|png": the picture's index.
+std::optional<std::size_t> PictureFileIndex(std::string_view path);
 
 // "http://host:port/song/<id>.mp3" for `base_url` "http://host:port".
 std::string SongFileUrl(std::string_view base_url, std::int64_t id);

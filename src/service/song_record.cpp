@@ -36,7 +36,8 @@ std::string MinutesSeconds(int seconds) {
 }
 
 void AppendSongRecord(std::string& out, const Catalogue& catalogue, std::size_t index,
-                      std::string_view base_url, JsonStyle style) {
+                      std::string_view base_url, JsonStyle style,
+                      std::optional<std::uint64_t> plays) {
   const Song& song = catalogue.At(index);
   const std::string duration = MinutesSeconds(song.duration_seconds);
   const int bit_rate = song.bit_rate > 0 ? song.bit_rate : kDemoBitRate;
@@ -45,7 +46,8 @@ void AppendSongRecord(std::string& out, const Catalogue& catalogue, std::size_t 
   // The player's pattern reads `"song_id":<id>,"` and then looks for the
   // song name's key after that quote: another key must stand between them.
   out.push_back(',');
-  AppendNumberField(out, "pick_count", static_cast<std::int64_t>(catalogue.Plays(index)));
+  AppendNumberField(out, "pick_count",
+                    static_cast<std::int64_t>(plays.value_or(catalogue.Plays(index))));
   out.push_back(',');
   AppendStringField(out, "song_name", song.name, style);
   out.push_back(',');

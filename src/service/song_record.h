@@ -5,6 +5,8 @@
 // further fields,
 // and an audio-file list whose standard-quality entry is followed directly by
 // its "url" and one more string key.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,8 +15,11 @@
 
 namespace vexo::service {
 
+// `plays`: the song's play count as the store has it; the cache's count when
+// not given.
 void AppendSongRecord(std::string& out, const Catalogue& catalogue, std::size_t index,
-                      std::string_view base_url, JsonStyle style);
+                      std::string_view base_url, JsonStyle style,
+                      std::optional<std::uint64_t> plays = std::nullopt);
 
 // "mm:ss" for a duration in seconds.
 std::string MinutesSeconds(int seconds);

@@ -7,7 +7,7 @@
 
 namespace vexo::service {
 
-TextReply SuggestAnswer(const Catalogue& catalogue, const QueryString& query) {
+TextReply SuggestAnswer(const LibraryView& library, const QueryString& query) {
   const auto& callback = query.Value("callback");
   if (!IsValidCallback(callback)) return ErrorReply(400, "malformed callback name");
   const auto size = ParseCount(query.Value("size"), kDefaultSuggestionCount);
@@ -21,7 +21,8 @@ TextReply SuggestAnswer(const Catalogue& catalogue, const QueryString& query) {
   AppendJsonString(json, text, JsonStyle::kPlain);
   json += ",\"data\":[";
   bool first = true;
-  for (const auto& suggestion : SuggestTexts(catalogue, text, count)) {
+  for (const auto& suggestion :
+       SuggestTexts(library.cache, text, count, {&library.store, library.library})) {
     if (!first) json.push_back(',');
     first = false;
     AppendJsonString(json, suggestion, JsonStyle::kPlain);

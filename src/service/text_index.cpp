@@ -1,41 +1,70 @@
 #include "service/text_index.h"
 
-#include <algorithm>
-#include <functional>
+#include "service/utf8.h"
 
 namespace vexo::service {
 
-TextIndex::TextIndex(const std::vector<std::string>& texts) {
-  std::size_t total = 0;
-  for (const auto& text : texts)
-    total += text.size() + 1;
-  block_.reserve(total);
-  starts_.reserve(texts.size());
-  for (const auto& text : texts) {
-    starts_.push_back(block_.size());
-    block_ += text;
-    block_.push_back('\0');  // no match can run from one text into the next
+namespace {
+
+// Calls `each` with every code point of `text`; a malformed byte is passed
+// as itself.
+template <typename Each>
+void ForEachCodePoint(std::string_view text, Each&& each) {
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    char32_t code_point = 0;
+    if (!DecodeUtf8(text, pos, code_point)) code_point = static_cast<unsigned char>(text[pos++]);
+    each(code_point);
   }
 }
 
-void TextIndex::ForEachMatch(std::string_view query,
-                             const std::function<void(const Match&)>& found) const {
-  if (query.empty() || starts_.empty()) return;
-  const std::boyer_moore_horspool_searcher searcher(query.begin(), query.end());
-  auto from = block_.begin();
-  while (true) {
-    const auto hit = std::search(from, block_.end(), searcher);
-    if (hit == block_.end()) return;
-    const auto offset = static_cast<std::size_t>(hit - block_.begin());
-    const auto next = std::upper_bound(starts_.begin(), starts_.end(), offset);
-    const auto text = static_cast<std::size_t>(next - starts_.begin()) - 1;
-    const std::size_t end = next == starts_.end() ? block_.size() - 1 : *next - 1;
-    const bool at_start = offset == starts_[text];
-    found({text, at_start, at_start && end - offset == query.size()});
-    // Only the first occurrence in each text counts: go on with the next.
-    from = block_.begin() + static_cast<std::ptrdiff_t>(end + 1);
-    if (from == block_.end()) return;
+}  // namespace
+
+std::size_t CodePointCount(std::string_view text) {
+  std::size_t count = 0;
+  ForEachCodePoint(text, [&](char32_t) { ++count; });
+  return count;
+}
+
+TextIndex::TextIndex(std::vector<std::string> texts) : texts_(std::move(texts)) {
+  for (std::size_t i = 0; i < texts_.size(); ++i) {
+    const auto index = static_cast<std::uint32_t>(i);
+    ForEachCodePoint(texts_[i], [&](char32_t code_point) {
+      auto& holders = texts_with_[code_point];
+      if (holders.empty() || holders.back() != index) holders.push_back(index);
+    });
   }
+}
+
+std::vector<std::size_t> TextIndex::Containing(std::string_view query) const {
+  std::vector<std::size_t> found;
+  if (query.empty()) return found;
+  const std::vector<std::uint32_t>* rarest = nullptr;
+  bool absent = false;
+  std::size_t code_points = 0;
+  ForEachCodePoint(query, [&](char32_t code_point) {
+    ++code_points;
+    const auto it = texts_with_.find(code_point);
+    if (it == texts_with_.end()) {
+      absent = true;
+    } else if (!rarest || it->second.size() < rarest->size()) {
+      rarest = &it->second;
+    }
+  });
+  if (absent || !rarest) return found;
+  found.reserve(rarest->size());
+  // A text that holds the one character of a one-character query holds the
+  // query: nothing is left to compare. (A malformed byte is indexed as
+  // itself and could pass for a character, so such a query is compared.)
+  const bool whole = code_points == 1 && IsValidUtf8(query);
+  for (const auto index : *rarest) {
+    if (whole) {
+      found.push_back(index);
+      continue;
+    }
+    if (texts_[index].find(query) != std::string::npos) found.push_back(index);
+  }
+  return found;
 }
 
 }  // namespace vexo::service

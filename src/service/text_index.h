@@ -1,11 +1,13 @@
 #pragma once
-// Substring lookup over many short texts at once: the texts are joined into
-// one block, so a query is one scan of the block instead of one search per
-// text. Used for song names and singers.
+// Substring lookup over many short texts (song names, singers) in memory:
+// for every character, the texts that hold it. A query looks at the texts
+// holding its rarest character only, so one- and two-character queries,
+// which no trigram index can answer, cost a few short comparisons.
 #include <cstddef>
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vexo::service {
@@ -13,21 +15,21 @@ namespace vexo::service {
 class TextIndex {
  public:
   TextIndex() = default;
-  // `texts` must hold no NUL byte (library texts are sanitised).
-  explicit TextIndex(const std::vector<std::string>& texts);
+  explicit TextIndex(std::vector<std::string> texts);
 
-  struct Match {
-    std::size_t text;  // index into the texts given
-    bool at_start;     // the text starts with the query
-    bool whole;        // the text is the query
-  };
-  // Calls `found` once for every text that contains `query` (not empty), in
-  // text order, with its first occurrence.
-  void ForEachMatch(std::string_view query, const std::function<void(const Match&)>& found) const;
+  std::size_t Size() const { return texts_.size(); }
+  const std::string& Text(std::size_t index) const { return texts_[index]; }
+
+  // Indices of the texts that contain `query` (not empty), ascending.
+  std::vector<std::size_t> Containing(std::string_view query) const;
 
  private:
-  std::string block_;
-  std::vector<std::size_t> starts_;  // offset of each text in block_
+  std::vector<std::string> texts_;
+  std::unordered_map<char32_t, std::vector<std::uint32_t>> texts_with_;
 };
+
+// Number of characters (code points) of a UTF-8 text; malformed bytes count
+// one each.
+std::size_t CodePointCount(std::string_view text);
 
 }  // namespace vexo::service

@@ -40,6 +40,58 @@ std::string ReadUntil(int fd, Clock::time_point deadline, Done done) {
   return text;
 }
 
+// vexo-catalogue started with `args`, its output and error streams read
+// through pipes.
+struct Program {
+  pid_t pid = -1;
+  int out = -1;
+  int err = -1;
+
+  explicit Program(const std::vector<std::string>& args) {
+    int out_pipe[2];
+    int err_pipe[2];
+    if (::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) return;
+    std::vector<char*> argv{const_cast<char*>(VEXO_CATALOGUE_EXE)};
+    for (const auto& arg : args)
+      argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    pid = ::fork();
+    if (pid == 0) {
+      ::dup2(out_pipe[1], 1);
+      ::dup2(err_pipe[1], 2);
+      ::execv(VEXO_CATALOGUE_EXE, argv.data());
+      ::_exit(127);
+    }
+    ::close(out_pipe[1]);
+    ::close(err_pipe[1]);
+    out = out_pipe[0];
+    err = err_pipe[0];
+  }
+  ~Program() {
+    if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0) {
+      ::kill(pid, SIGKILL);
+      ::waitpid(pid, nullptr, 0);
+    }
+    ::close(out);
+    ::close(err);
+  }
+
+  // Waits for the program to end on its own; its exit status, -1 when it
+  // did not end by `deadline`.
+  int ExitStatus(Clock::time_point deadline) {
+    int status = 0;
+    while (Clock::now() < deadline) {
+      if (::waitpid(pid, &status, WNOHANG) == pid) {
+        pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      }
+      pollfd p{err, POLLIN, 0};
+      ::poll(&p, 1, 50);  // wake for output or recheck the child
+    }
+    return -1;
+  }
+};
+
 TEST(CatalogueProgram, ServesAMusicFolderAndLogsEachRequest) {
   const auto folder = testing::MakeTempFolder("vexo-program-library");
   testing::WriteShortMp3(folder / "周杰 - 晴天.mp3");
@@ -47,25 +99,12 @@ TEST(CatalogueProgram, ServesAMusicFolderAndLogsEachRequest) {
   testing::WriteShortMp3(folder / "tagless.mp3");
   std::ofstream(folder / "broken.mp3") << std::string(2048, 'x');
 
-  int out_pipe[2];
-  int err_pipe[2];
-  ASSERT_EQ(::pipe(out_pipe), 0);
-  ASSERT_EQ(::pipe(err_pipe), 0);
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    ::dup2(out_pipe[1], 1);
-    ::dup2(err_pipe[1], 2);
-    ::execl(VEXO_CATALOGUE_EXE, VEXO_CATALOGUE_EXE, "--library", folder.c_str(), "--listen",
-            "127.0.0.1:0", static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  ::close(out_pipe[1]);
-  ::close(err_pipe[1]);
-
+  Program program({"--library", folder.string(), "--listen", "127.0.0.1:0", "--index",
+                   (folder / "index.sqlite").string()});
+  ASSERT_GT(program.pid, 0);
   const auto deadline = Clock::now() + std::chrono::seconds(20);
   const auto banner =
-      ReadUntil(out_pipe[0], deadline, [](const std::string& t) { return t.find('\n') != t.npos; });
+      ReadUntil(program.out, deadline, [](const std::string& t) { return t.find('\n') != t.npos; });
   const auto at = banner.find("http://127.0.0.1:");
   ASSERT_NE(at, std::string::npos) << banner;
   std::string host;
@@ -86,22 +125,35 @@ TEST(CatalogueProgram, ServesAMusicFolderAndLogsEachRequest) {
   EXPECT_EQ(chart.size(), 2u);
   EXPECT_EQ(testing::Get(port, "/s/song_with_out?q=%zz").status, 400);
 
-  ::kill(child, SIGTERM);
-  int status = 0;
-  pid_t ended = 0;
-  while ((ended = ::waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline) {
-    pollfd p{err_pipe[0], POLLIN, 0};
-    ::poll(&p, 1, 50);  // wake for output or recheck the child
-  }
-  if (ended == 0) ::kill(child, SIGKILL);
-  ASSERT_EQ(ended, child) << "vexo-catalogue did not stop on SIGTERM";
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  const auto log = ReadUntil(err_pipe[0], deadline, [](const std::string&) { return false; });
+  ::kill(program.pid, SIGTERM);
+  EXPECT_EQ(program.ExitStatus(deadline), 0) << "vexo-catalogue did not stop on SIGTERM";
+  const auto log = ReadUntil(program.err, deadline, [](const std::string&) { return false; });
   EXPECT_NE(log.find("warning: skipped"), std::string::npos) << log;
   EXPECT_NE(log.find("broken.mp3"), std::string::npos) << log;
   EXPECT_NE(log.find("\"GET /s/song_with_out?q=%zz\" 400"), std::string::npos) << log;
-  ::close(out_pipe[0]);
-  ::close(err_pipe[0]);
+  EXPECT_NE(log.find("library scanned: 3 read"), std::string::npos) << log;
+  fs::remove_all(folder);
+}
+
+TEST(CatalogueProgram, ADamagedIndexIsReportedAtStartAndReindexRebuildsIt) {
+  const auto folder = testing::MakeTempFolder("vexo-program-damaged");
+  const auto index = folder / "index.sqlite";
+  std::ofstream(index, std::ios::binary) << std::string(4096, '\x7f');
+  const auto deadline = Clock::now() + std::chrono::seconds(20);
+  {
+    Program program({"--library", testing::SmallLibrary().string(), "--listen", "127.0.0.1:0",
+                     "--index", index.string()});
+    EXPECT_EQ(program.ExitStatus(deadline), 1);
+    const auto log = ReadUntil(program.err, deadline, [](const std::string&) { return false; });
+    EXPECT_NE(log.find(index.string()), std::string::npos) << log;
+    EXPECT_NE(log.find("--reindex"), std::string::npos) << log;
+  }
+  Program program({"--library", testing::SmallLibrary().string(), "--listen", "127.0.0.1:0",
+                   "--index", index.string(), "--reindex", "--quiet"});
+  const auto banner =
+      ReadUntil(program.out, deadline, [](const std::string& t) { return t.find('\n') != t.npos; });
+  EXPECT_NE(banner.find("listening on http://127.0.0.1:"), std::string::npos) << banner;
+  EXPECT_NE(banner.find("SQLite index file"), std::string::npos) << banner;
   fs::remove_all(folder);
 }
 
@@ -119,8 +171,14 @@ TEST(CatalogueProgram, CommandLineIsChecked) {
   EXPECT_EQ(given->port, 0);
   EXPECT_EQ(given->library, "/music");
   EXPECT_TRUE(given->quiet);
+  const auto stores = ParseCliOptions({"--database", "postgresql:///c", "--reindex"}, error);
+  ASSERT_TRUE(stores);
+  EXPECT_EQ(stores->database_url, "postgresql:///c");
+  EXPECT_TRUE(stores->reindex);
   for (const std::vector<std::string>& bad :
-       std::vector<std::vector<std::string>>{{"--listen", "nohost"},
+       std::vector<std::vector<std::string>>{{"--index", "a", "--database", "b"},
+                                             {"--index"},
+                                             {"--listen", "nohost"},
                                              {"--listen", "h:99999"},
                                              {"--library"},
                                              {"--bogus"},

@@ -1,15 +1,14 @@
-// The library model: chart orders, search ranking, suggestions, lookups and
-// the prepared catalogue file.
+// The library model: chart orders from the store, search ranking,
+// suggestions, lookups and the prepared catalogue file.
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <tuple>
 
 #include "service/catalogue.h"
 #include "service/catalogue_manifest.h"
-#include "service/chart_order.h"
 #include "service/search_matching.h"
 #include "service/service_constants.h"
+#include "service/sqlite_store.h"
 #include "service/text_index.h"
 #include "test_library.h"
 
@@ -36,14 +35,38 @@ std::vector<std::int64_t> Ids(const Catalogue& catalogue, const std::vector<std:
   return ids;
 }
 
+std::vector<Song> ModelSongs() {
+  return {MakeSong(1, "Moon River", "Alice", 1961, "2024-01-01", 10, 3),
+          MakeSong(2, "Moon", "Bob", 0, "2026-01-01", 5, 3),
+          MakeSong(3, "Blue Moon", "Carol", 1934, "2025-06-01", 50),
+          MakeSong(4, "Sunny", "Moonlight Band", 1966, "2025-06-01", 50, 8),
+          MakeSong(2, "Duplicate id", "Nobody", 2000, "2020-01-01", 999)};
+}
+
 class CatalogueModel : public ::testing::Test {
  protected:
-  Catalogue catalogue_{{MakeSong(1, "Moon River", "Alice", 1961, "2024-01-01", 10, 3),
-                        MakeSong(2, "Moon", "Bob", 0, "2026-01-01", 5, 3),
-                        MakeSong(3, "Blue Moon", "Carol", 1934, "2025-06-01", 50),
-                        MakeSong(4, "Sunny", "Moonlight Band", 1966, "2025-06-01", 50, 8),
-                        MakeSong(2, "Duplicate id", "Nobody", 2000, "2020-01-01", 999)},
-                       {{"Alice", "alice.png"}, {"ALICE", "other.png"}}};
+  void SetUp() override {
+    LibraryChanges changes;
+    auto songs = ModelSongs();
+    songs.pop_back();  // the store keeps one song per id
+    for (auto& song : songs)
+      changes.upserts.push_back({std::move(song), 0, 0});
+    library_ = store_->OpenLibrary("/music");
+    store_->Apply(library_, changes);
+  }
+
+  // The ids of chart `chart` as the store orders it.
+  std::vector<std::int64_t> ChartIds(int chart) {
+    std::size_t total = 0;
+    std::vector<std::int64_t> ids;
+    for (const auto& place : store_->Chart(library_, chart, 0, 10, total))
+      ids.push_back(place.id);
+    return ids;
+  }
+
+  Catalogue catalogue_{ModelSongs(), {{"Alice", "alice.png"}, {"ALICE", "other.png"}}};
+  std::shared_ptr<SqliteStore> store_ = SqliteStore::Open({}, false);
+  std::int64_t library_ = 0;
 };
 
 TEST_F(CatalogueModel, RepeatedIdsAndPicturesAreDropped) {
@@ -57,25 +80,31 @@ TEST_F(CatalogueModel, RepeatedIdsAndPicturesAreDropped) {
 
 TEST_F(CatalogueModel, ChartsAreDifferentOrderings) {
   // Ties in plays go to the lower id.
-  EXPECT_EQ(Ids(catalogue_, *ChartOrder(catalogue_, kChartHot)),
-            (std::vector<std::int64_t>{3, 4, 1, 2}));
-  EXPECT_EQ(Ids(catalogue_, *ChartOrder(catalogue_, kChartNew)),
-            (std::vector<std::int64_t>{2, 3, 4, 1}));
+  EXPECT_EQ(ChartIds(kChartHot), (std::vector<std::int64_t>{3, 4, 1, 2}));
+  EXPECT_EQ(ChartIds(kChartNew), (std::vector<std::int64_t>{2, 3, 4, 1}));
   // Unknown years go last.
-  EXPECT_EQ(Ids(catalogue_, *ChartOrder(catalogue_, kChartOld)),
-            (std::vector<std::int64_t>{3, 1, 4, 2}));
-  EXPECT_EQ(Ids(catalogue_, *ChartOrder(catalogue_, kChartHotSearches)),
-            (std::vector<std::int64_t>{4, 1, 2, 3}));
-  EXPECT_FALSE(ChartOrder(catalogue_, 110));
+  EXPECT_EQ(ChartIds(kChartOld), (std::vector<std::int64_t>{3, 1, 4, 2}));
+  EXPECT_EQ(ChartIds(kChartHotSearches), (std::vector<std::int64_t>{4, 1, 2, 3}));
+  std::size_t total = 9;
+  EXPECT_TRUE(store_->Chart(library_, 110, 0, 10, total).empty());
+  EXPECT_EQ(total, 0u);
+  // A page further on, and the whole library's size.
+  const auto second = store_->Chart(library_, kChartHot, 2, 10, total);
+  ASSERT_EQ(second.size(), 2u);
+  EXPECT_EQ(second[0].id, 1);
+  EXPECT_EQ(second[0].plays, 10u);
+  EXPECT_EQ(total, 4u);
 }
 
 TEST_F(CatalogueModel, PlaysAndSearchesMoveTheCharts) {
-  for (int i = 0; i < 100; ++i)
-    catalogue_.CountPlay(*catalogue_.FindSong(2));
-  EXPECT_EQ(catalogue_.At(ChartOrder(catalogue_, kChartHot)->front()).id, 2);
-  for (int i = 0; i < 10; ++i)
-    catalogue_.CountSearch(*catalogue_.FindSong(3));
-  EXPECT_EQ(catalogue_.At(ChartOrder(catalogue_, kChartHotSearches)->front()).id, 3);
+  store_->AddCounts(library_, {{2, 100, 0}, {3, 0, 10}});
+  EXPECT_EQ(ChartIds(kChartHot).front(), 2);
+  EXPECT_EQ(ChartIds(kChartHotSearches).front(), 3);
+  // Updating a song's tags keeps its counts.
+  LibraryChanges retag;
+  retag.upserts.push_back({MakeSong(2, "Moon (live)", "Bob", 0, "2026-01-01", 0), 0, 0});
+  store_->Apply(library_, retag);
+  EXPECT_EQ(ChartIds(kChartHot).front(), 2);
 }
 
 TEST_F(CatalogueModel, SearchRanksExactThenPrefixThenSubstringThenSinger) {
@@ -84,6 +113,21 @@ TEST_F(CatalogueModel, SearchRanksExactThenPrefixThenSubstringThenSinger) {
   EXPECT_EQ(Ids(catalogue_, SearchSongs(catalogue_, "  RIVER ")), (std::vector<std::int64_t>{1}));
   EXPECT_TRUE(SearchSongs(catalogue_, "").empty());
   EXPECT_TRUE(SearchSongs(catalogue_, "zebra").empty());
+  // The store's trigram index answers queries of three characters and more
+  // with the same ranking.
+  const TextLookup store{store_.get(), library_};
+  EXPECT_EQ(Ids(catalogue_, SearchSongs(catalogue_, "moon", store)),
+            (std::vector<std::int64_t>{2, 1, 3, 4}));
+  EXPECT_EQ(Ids(catalogue_, SearchSongs(catalogue_, "  RIVER ", store)),
+            (std::vector<std::int64_t>{1}));
+  EXPECT_EQ(SuggestTexts(catalogue_, "moon", 10, store), SuggestTexts(catalogue_, "moon", 10));
+  // A page is the same part of the whole order, with the whole count.
+  for (const TextLookup lookup : {TextLookup{}, store}) {
+    const auto page = SearchSongsPage(catalogue_, "moon", 1, 2, lookup);
+    EXPECT_EQ(Ids(catalogue_, page.songs), (std::vector<std::int64_t>{1, 3}));
+    EXPECT_EQ(page.total, 4u);
+    EXPECT_TRUE(SearchSongsPage(catalogue_, "moon", 4, 2, lookup).songs.empty());
+  }
 }
 
 TEST_F(CatalogueModel, SuggestionsStartWithTheTextFirstAndRepeatNothing) {
@@ -104,17 +148,20 @@ TEST_F(CatalogueModel, LookupByTitlePrefersTheSinger) {
 }
 
 TEST(TextIndexLookup, FindsEachTextOnceAndNeverAcrossTwoTexts) {
-  const TextIndex index({"abcab", "cab", "ab", "xa", "bx", ""});
-  std::vector<std::tuple<std::size_t, bool, bool>> found;
-  index.ForEachMatch(
-      "ab", [&](const TextIndex::Match& m) { found.emplace_back(m.text, m.at_start, m.whole); });
+  const TextIndex index({"abcab", "cab", "ab", "xa", "bx", "", "晴天娃娃", "天晴"});
   // "xa" + "bx" would spell "ab" if the texts ran together.
-  EXPECT_EQ(found, (std::vector<std::tuple<std::size_t, bool, bool>>{
-                       {0, true, false}, {1, false, false}, {2, true, true}}));
-  int calls = 0;
-  index.ForEachMatch("", [&](const TextIndex::Match&) { ++calls; });
-  TextIndex().ForEachMatch("a", [&](const TextIndex::Match&) { ++calls; });
-  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(index.Containing("ab"), (std::vector<std::size_t>{0, 1, 2}));
+  // Both characters present, but not side by side.
+  EXPECT_EQ(index.Containing("晴天"), (std::vector<std::size_t>{6}));
+  EXPECT_EQ(index.Containing("天"), (std::vector<std::size_t>{6, 7}));
+  EXPECT_TRUE(index.Containing("").empty());
+  EXPECT_TRUE(index.Containing("abz").empty());
+  EXPECT_TRUE(TextIndex().Containing("a").empty());
+  EXPECT_EQ(CodePointCount("晴天a"), 3u);
+  // A stray byte is no character, though the index files it under the same
+  // number as U+00E6.
+  EXPECT_TRUE(TextIndex({"æble"}).Containing("\xE6").empty());
+  EXPECT_EQ(TextIndex({"æble"}).Containing("æ"), (std::vector<std::size_t>{0}));
 }
 
 TEST(CatalogueFile, RoundTripsAndRefusesPathsOutsideTheLibrary) {

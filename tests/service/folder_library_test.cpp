@@ -1,5 +1,6 @@
 // A user's music folder: tags, file-name fallbacks, broken files, sidecar
-// lyrics in the encodings such files come in, and singer pictures.
+// lyrics in the encodings such files come in, singer pictures, and the
+// incremental scan into the store.
 #include <gtest/gtest.h>
 #include <id3v2tag.h>
 #include <mpegfile.h>
@@ -7,10 +8,12 @@
 #include <fstream>
 
 #include "platform/codepage.h"
+#include "service/catalogue_loading.h"
 #include "service/folder_scanner.h"
-#include "service/library_source.h"
+#include "service/library_sync.h"
 #include "service/lrc_text.h"
 #include "service/service_constants.h"
+#include "service/sqlite_store.h"
 #include "test_library.h"
 
 namespace vexo::service {
@@ -54,8 +57,16 @@ class MusicFolder : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  const Song* Named(const LibraryContents& contents, const std::string& name) {
-    for (const auto& song : contents.songs) {
+  // Scans the folder into the store and gives the cache built from it.
+  std::shared_ptr<Catalogue> Scan(std::vector<std::string>& warnings,
+                                  SyncReport* report = nullptr) {
+    const auto done = SyncLibrary(*store_, library_, folder_, false, warnings);
+    if (report) *report = done;
+    return BuildCatalogue(*store_, library_, folder_);
+  }
+
+  const Song* Named(const Catalogue& catalogue, const std::string& name) {
+    for (const auto& song : catalogue.Songs()) {
       if (song.name == name) return &song;
     }
     ADD_FAILURE() << "no song named " << name;
@@ -63,14 +74,16 @@ class MusicFolder : public ::testing::Test {
   }
 
   fs::path folder_;
+  std::shared_ptr<SqliteStore> store_ = SqliteStore::Open({}, false);
+  std::int64_t library_ = store_->OpenLibrary("/music");
 };
 
 TEST_F(MusicFolder, ReadsTagsAndFallsBackToTheFileName) {
   std::vector<std::string> warnings;
-  const auto contents = ScanMusicFolder(folder_, warnings);
-  ASSERT_EQ(contents.songs.size(), 3u);
+  const auto catalogue = Scan(warnings);
+  ASSERT_EQ(catalogue->Size(), 3u);
 
-  const auto* tagged = Named(contents, "有标签的歌");
+  const auto* tagged = Named(*catalogue, "有标签的歌");
   ASSERT_TRUE(tagged);
   EXPECT_EQ(tagged->singer, "歌手甲");
   EXPECT_EQ(tagged->year, 2011);
@@ -79,12 +92,12 @@ TEST_F(MusicFolder, ReadsTagsAndFallsBackToTheFileName) {
   EXPECT_EQ(tagged->lyrics_file, folder_ / "歌手甲" / "tagged.lrc");
   EXPECT_EQ(tagged->added.size(), 10u);
 
-  const auto* untagged = Named(contents, "晴天");
+  const auto* untagged = Named(*catalogue, "晴天");
   ASSERT_TRUE(untagged);
   EXPECT_EQ(untagged->singer, "周杰");
   EXPECT_EQ(untagged->lyrics_file, folder_ / "周杰 - 晴天.mp3.lrc");
 
-  const auto* loud = Named(contents, "LOUD");
+  const auto* loud = Named(*catalogue, "LOUD");
   ASSERT_TRUE(loud);
   EXPECT_EQ(loud->singer, std::string(kUnknownSinger));
   EXPECT_TRUE(loud->lyrics_file.empty());
@@ -92,7 +105,7 @@ TEST_F(MusicFolder, ReadsTagsAndFallsBackToTheFileName) {
 
 TEST_F(MusicFolder, UnreadableFilesAreSkippedWithAWarning) {
   std::vector<std::string> warnings;
-  ScanMusicFolder(folder_, warnings);
+  Scan(warnings);
   ASSERT_EQ(warnings.size(), 2u);
   std::string all = warnings[0] + warnings[1];
   EXPECT_NE(all.find("broken.mp3"), std::string::npos);
@@ -101,24 +114,64 @@ TEST_F(MusicFolder, UnreadableFilesAreSkippedWithAWarning) {
 
 TEST_F(MusicFolder, PicturesAreFoundBySingerNameThenAsArtistPicture) {
   std::vector<std::string> warnings;
-  const auto contents = ScanMusicFolder(folder_, warnings);
+  const auto catalogue = Scan(warnings);
   std::map<std::string, fs::path> pictures;
-  for (const auto& p : contents.pictures)
+  for (const auto& p : catalogue->Pictures())
     pictures[p.singer] = p.file;
   EXPECT_EQ(pictures["歌手甲"], folder_ / "歌手甲" / "歌手甲.jpg");
   EXPECT_EQ(pictures["周杰"], folder_ / "artist.png");
 }
 
-TEST_F(MusicFolder, IdsStayTheSameFromOneScanToTheNext) {
+// The ids of the songs by audio file name.
+std::map<std::string, std::int64_t> IdsByFile(const Catalogue& catalogue) {
+  std::map<std::string, std::int64_t> ids;
+  for (const auto& song : catalogue.Songs())
+    ids[song.audio_file.filename().string()] = song.id;
+  return ids;
+}
+
+TEST_F(MusicFolder, ARescanReadsOnlyWhatChangedAndKeepsIdsAndCounts) {
   std::vector<std::string> warnings;
-  const auto first = ScanMusicFolder(folder_, warnings);
-  const auto second = ScanMusicFolder(folder_, warnings);
-  ASSERT_EQ(first.songs.size(), second.songs.size());
-  for (std::size_t i = 0; i < first.songs.size(); ++i) {
-    EXPECT_EQ(first.songs[i].id, second.songs[i].id);
-    EXPECT_GT(first.songs[i].id, 0);
-  }
-  EXPECT_EQ(SongIdForPath("a/b.mp3"), SongIdForPath("a/b.mp3"));
+  SyncReport report;
+  const auto first = Scan(warnings, &report);
+  EXPECT_EQ(report.read, 5u);  // three songs, two broken files
+  EXPECT_TRUE(report.changed);
+  const auto ids = IdsByFile(*first);
+  store_->AddCounts(library_, {{ids.at("LOUD.MP3"), 7, 2}});
+
+  // Unchanged: nothing is read but the broken files, nothing is written.
+  const auto second = Scan(warnings, &report);
+  EXPECT_EQ(report.read, 2u);
+  EXPECT_EQ(report.unchanged, 3u);
+  EXPECT_FALSE(report.changed);
+  EXPECT_EQ(IdsByFile(*second), ids);
+
+  // A retagged file is read again and keeps its id and counts; a removed
+  // file leaves; a new one comes in; a lyrics file that appears is taken.
+  TagMp3(folder_ / "LOUD.MP3", "Loud and clear", "New Band", 2020);
+  fs::remove(folder_ / "周杰 - 晴天.mp3");
+  testing::WriteShortMp3(folder_ / "new.mp3");
+  WriteBytes(folder_ / "歌手甲" / "tagged.lrc", "[00:01.00]changed\n");
+  fs::rename(folder_ / "歌手甲" / "tagged.lrc", folder_ / "歌手甲" / "tagged.mp3.lrc");
+  WriteBytes(folder_ / "LOUD.lrc", "[00:01.00]loud\n");
+  const auto third = Scan(warnings, &report);
+  EXPECT_EQ(report.read, 4u);  // LOUD, new, and the two broken files
+  EXPECT_EQ(report.removed, 1u);
+  EXPECT_EQ(third->Size(), 3u);
+  const auto* loud = Named(*third, "Loud and clear");
+  ASSERT_TRUE(loud);
+  EXPECT_EQ(loud->id, ids.at("LOUD.MP3"));
+  EXPECT_EQ(loud->plays, 7u);
+  EXPECT_EQ(loud->lyrics_file, folder_ / "LOUD.lrc");
+  const auto* tagged = Named(*third, "有标签的歌");
+  ASSERT_TRUE(tagged);
+  EXPECT_EQ(tagged->lyrics_file, folder_ / "歌手甲" / "tagged.mp3.lrc");
+  EXPECT_EQ(IdsByFile(*third).count("周杰 - 晴天.mp3"), 0u);
+  EXPECT_EQ(IdsByFile(*third).at("new.mp3"), SongIdForPath("new.mp3"));
+
+  // Reading everything again changes no id.
+  SyncLibrary(*store_, library_, folder_, true, warnings);
+  EXPECT_EQ(IdsByFile(*BuildCatalogue(*store_, library_, folder_)), IdsByFile(*third));
   EXPECT_NE(SongIdForPath("a/b.mp3"), SongIdForPath("a/c.mp3"));
 }
 

@@ -2,6 +2,7 @@
 // A minimal HTTP/1.1 client over a plain socket, so tests can send exactly
 // the bytes they mean (malformed escapes, traversal paths, huge headers) and
 // see the server's answer as it is.
+#include <chrono>
 #include <map>
 #include <string>
 
@@ -14,6 +15,18 @@ struct RawReply {
 
   std::string Header(const std::string& name) const;
 };
+
+// A connection to 127.0.0.1:`port`, made from the loopback address `source`
+// when given (127.0.0.2 ... stand for other clients); -1 when it fails.
+int Connect(int port, const std::string& source = {});
+// Sends all of `bytes` on `fd`; whether it could.
+bool SendAll(int fd, const std::string& bytes);
+// Reads an answer on `fd` until it is complete by its Content-Length or the
+// server closes, each read waiting at most `limit`.
+RawReply ReadReply(int fd, std::chrono::milliseconds limit);
+// Whether the server ends the connection `fd` (a read gives nothing more)
+// within `limit`; what it sent before is dropped.
+bool EndsWithin(int fd, std::chrono::milliseconds limit);
 
 // Sends `request` verbatim to 127.0.0.1:`port` and reads the answer until the
 // server closes the connection.

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <fstream>
 #include <random>
+#include <thread>
 
 #include "service/catalogue_manifest.h"
 #include "service/demo/demo_library.h"
@@ -81,6 +82,15 @@ const fs::path& SmallLibrary() {
   };
   static const Holder holder;
   return holder.folder;
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
 }
 
 void WriteShortMp3(const fs::path& file) {

@@ -1,7 +1,9 @@
 #pragma once
 // Small libraries for the tests, generated with the demo library's own code
 // (short synthesised songs) so that tests stay quick.
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace vexo::service::testing {
@@ -19,6 +21,10 @@ const std::filesystem::path& SmallLibrary();
 
 // A song name holding every character that needs care in an answer.
 inline constexpr const char* kOddName = "Say \"Hi\" \\ 100% 'ok' 😀/路";
+
+// Checks `condition` again and again until it holds or `limit` passes;
+// whether it held.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit);
 
 // One short synthesised MP3 written to `file` (about two seconds).
 void WriteShortMp3(const std::filesystem::path& file);

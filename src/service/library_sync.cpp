@@ -1,0 +1,210 @@
+#include "service/library_sync.h"
+
+#include <map>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "service/catalogue_manifest.h"
+#include "service/folder_scanner.h"
+#include "service/service_constants.h"
+#include "service/utf8.h"
+
+namespace vexo::service {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Relative(const fs::path& file, const fs::path& folder) {
+  if (file.empty()) return {};
+  return file.lexically_relative(folder).generic_string();
+}
+
+bool Cancelled(const std::atomic<bool>* cancel) {
+  return cancel && cancel->load();
+}
+
+// Size and modification time of `file`; false when it cannot be read.
+bool StampOf(const fs::path& file, std::uint64_t& size, std::int64_t& time_ns) {
+  std::error_code ec;
+  size = fs::file_size(file, ec);
+  if (ec) return false;
+  const auto written = fs::last_write_time(file, ec);
+  if (ec) return false;
+  time_ns =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(written.time_since_epoch()).count();
+  return true;
+}
+
+bool SamePictures(const std::vector<SingerPicture>& a, const std::vector<SingerPicture>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].singer != b[i].singer || a[i].file != b[i].file) return false;
+  }
+  return true;
+}
+
+// The singer pictures of a folder: the first found for each singer, looked
+// up once per folder and singer.
+class PictureFinder {
+ public:
+  explicit PictureFinder(const fs::path& folder) : folder_(folder) {}
+
+  void Offer(const fs::path& dir, const std::string& singer) {
+    auto key = FoldCase(singer);
+    if (found_.contains(key) || !looked_up_.emplace(dir, key).second) return;
+    if (auto picture = PictureFor(dir, singer); !picture.empty()) {
+      found_.insert(std::move(key));
+      pictures_.push_back({singer, Relative(picture, folder_)});
+    }
+  }
+  const std::vector<SingerPicture>& Pictures() const { return pictures_; }
+
+ private:
+  fs::path folder_;
+  std::unordered_set<std::string> found_;
+  std::set<std::pair<fs::path, std::string>> looked_up_;
+  std::vector<SingerPicture> pictures_;
+};
+
+SyncReport SyncFolder(CatalogueStore& store, std::int64_t library, const fs::path& folder,
+                      bool reread, std::vector<std::string>& warnings,
+                      const std::atomic<bool>* cancel) {
+  SyncReport report;
+  std::unordered_map<std::string, FileStamp> known;
+  std::unordered_set<std::int64_t> taken;
+  for (auto& stamp : store.Files(library)) {
+    taken.insert(stamp.id);
+    auto path = stamp.path;
+    known.emplace(std::move(path), std::move(stamp));
+  }
+
+  LibraryChanges changes;
+  std::unordered_set<std::int64_t> present;
+  PictureFinder pictures(folder);
+  for (const auto& file : FindMp3Files(folder, warnings, cancel)) {
+    if (Cancelled(cancel)) return report;
+    const auto relative = Relative(file, folder);
+    const auto lyrics = Relative(LyricsFileFor(file), folder);
+    StoredSong stored;
+    if (!StampOf(file, stored.file_size, stored.file_time_ns)) {
+      warnings.push_back("skipped " + file.string() + ": cannot read its size and time");
+      ++report.skipped;
+      continue;
+    }
+    const auto old = known.find(relative);
+    if (old != known.end() && !reread && old->second.size == stored.file_size &&
+        old->second.time_ns == stored.file_time_ns) {
+      ++report.unchanged;
+      present.insert(old->second.id);
+      if (old->second.lyrics_path != lyrics)
+        changes.lyrics_paths.emplace_back(old->second.id, lyrics);
+      pictures.Offer(file.parent_path(), old->second.singer);
+      continue;
+    }
+    Song& song = stored.song;
+    std::string problem;
+    ++report.read;
+    if (!ReadSongFile(file, song, problem)) {
+      warnings.push_back("skipped " + file.string() + ": " + problem);
+      ++report.skipped;
+      continue;
+    }
+    if (old != known.end()) {
+      song.id = old->second.id;
+    } else {
+      song.id = SongIdForPath(relative);
+      while (taken.contains(song.id))
+        song.id = NextSongId(song.id);
+      taken.insert(song.id);
+    }
+    present.insert(song.id);
+    song.audio_file = relative;
+    song.lyrics_file = lyrics;
+    song.added = DateOf(file);
+    pictures.Offer(file.parent_path(), song.singer);
+    changes.upserts.push_back(std::move(stored));
+  }
+  if (Cancelled(cancel)) return report;
+
+  for (const auto& [path, stamp] : known) {
+    if (!present.contains(stamp.id)) changes.removals.push_back(stamp.id);
+  }
+  report.removed = changes.removals.size();
+  if (!SamePictures(pictures.Pictures(), store.Pictures(library))) {
+    changes.replace_pictures = true;
+    changes.pictures = pictures.Pictures();
+  }
+  report.changed = !changes.Empty();
+  store.Apply(library, changes);
+  return report;
+}
+
+// The prepared catalogue file's stamp: its size and modification time.
+std::string ManifestStamp(const fs::path& folder) {
+  std::uint64_t size = 0;
+  std::int64_t time_ns = 0;
+  if (!StampOf(folder / std::string(kManifestFileName), size, time_ns)) return {};
+  return "catalogue-file " + std::to_string(size) + " " + std::to_string(time_ns);
+}
+
+SyncReport SyncGenerated(CatalogueStore& store, std::int64_t library, const fs::path& folder,
+                         bool reread, std::vector<std::string>& warnings) {
+  SyncReport report;
+  const auto stamp = ManifestStamp(folder);
+  if (!reread && !stamp.empty() && store.SourceStamp(library) == stamp) return report;
+
+  LibraryContents contents;
+  if (!ReadManifest(folder, contents, warnings)) {
+    warnings.push_back("cannot read the catalogue file in " + folder.string());
+    return report;
+  }
+  LibraryChanges changes;
+  std::unordered_set<std::int64_t> present;
+  for (auto& song : contents.songs) {
+    ++report.read;
+    if (!present.insert(song.id).second) {
+      warnings.push_back("song id " + std::to_string(song.id) + " repeats; skipped " +
+                         song.audio_file.string());
+      ++report.skipped;
+      continue;
+    }
+    song.audio_file = Relative(song.audio_file, folder);
+    song.lyrics_file = Relative(song.lyrics_file, folder);
+    changes.upserts.push_back({std::move(song), 0, 0});
+  }
+  for (const auto& known : store.Files(library)) {
+    if (!present.contains(known.id)) changes.removals.push_back(known.id);
+  }
+  report.removed = changes.removals.size();
+  changes.replace_pictures = true;
+  for (auto& picture : contents.pictures) {
+    changes.pictures.push_back({picture.singer, Relative(picture.file, folder)});
+  }
+  changes.source_stamp = stamp;
+  report.changed = true;
+  store.Apply(library, changes);
+  return report;
+}
+
+}  // namespace
+
+bool IsGeneratedLibrary(const fs::path& folder) {
+  std::error_code ec;
+  return fs::is_regular_file(folder / std::string(kManifestFileName), ec);
+}
+
+SyncReport SyncLibrary(CatalogueStore& store, std::int64_t library, const fs::path& folder,
+                       bool reread, std::vector<std::string>& warnings,
+                       const std::atomic<bool>* cancel) {
+  std::error_code ec;
+  if (folder.empty() || !fs::is_directory(folder, ec)) {
+    warnings.push_back("library folder not found: " + folder.string());
+    return {};
+  }
+  if (IsGeneratedLibrary(folder)) return SyncGenerated(store, library, folder, reread, warnings);
+  return SyncFolder(store, library, folder, reread, warnings, cancel);
+}
+
+}  // namespace vexo::service

@@ -1,0 +1,430 @@
+#include "service/postgres_store.h"
+
+#include <libpq-fe.h>
+#include <poll.h>
+
+#include <random>
+
+#include "service/postgres_schema.h"
+#include "service/service_constants.h"
+#include "service/store_constants.h"
+#include "service/utf8.h"
+
+namespace vexo::service {
+
+namespace {
+
+constexpr PgStatement kInsertLibrary{
+    "insert_library", "INSERT INTO libraries (folder) VALUES ($1) ON CONFLICT (folder) DO NOTHING"};
+constexpr PgStatement kFindLibrary{"find_library", "SELECT id FROM libraries WHERE folder = $1"};
+constexpr PgStatement kSourceStamp{"source_stamp",
+                                   "SELECT source_stamp FROM libraries WHERE id = $1"};
+constexpr PgStatement kSetSourceStamp{"set_source_stamp",
+                                      "UPDATE libraries SET source_stamp = $2 WHERE id = $1"};
+constexpr PgStatement kFiles{
+    "files",
+    "SELECT id, path, size, mtime_ns, lyrics_path, singer FROM songs WHERE library_id = $1"};
+constexpr PgStatement kUpsertSong{
+    "upsert_song",
+    "INSERT INTO songs (library_id, id, path, size, mtime_ns, name, singer, album, year, added,"
+    " duration, bit_rate, lyrics_path, plays, searches, name_folded, singer_folded)"
+    " VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, $14, $15, $16, $17)"
+    " ON CONFLICT (library_id, id) DO UPDATE SET path = excluded.path, size = excluded.size,"
+    " mtime_ns = excluded.mtime_ns, name = excluded.name, singer = excluded.singer,"
+    " album = excluded.album, year = excluded.year, added = excluded.added,"
+    " duration = excluded.duration, bit_rate = excluded.bit_rate,"
+    " lyrics_path = excluded.lyrics_path, name_folded = excluded.name_folded,"
+    " singer_folded = excluded.singer_folded"};
+constexpr PgStatement kSetLyricsPath{
+    "set_lyrics_path", "UPDATE songs SET lyrics_path = $3 WHERE library_id = $1 AND id = $2"};
+constexpr PgStatement kRemoveSong{"remove_song",
+                                  "DELETE FROM songs WHERE library_id = $1 AND id = $2"};
+constexpr PgStatement kClearPictures{"clear_pictures",
+                                     "DELETE FROM pictures WHERE library_id = $1"};
+constexpr PgStatement kInsertPicture{
+    "insert_picture",
+    "INSERT INTO pictures (library_id, position, singer, path) VALUES ($1, $2, $3, $4)"};
+constexpr PgStatement kLoadSongs{
+    "load_songs",
+    "SELECT id, path, size, mtime_ns, name, singer, album, year, added, duration, bit_rate,"
+    " lyrics_path, plays, searches FROM songs WHERE library_id = $1 ORDER BY plays DESC, id"};
+constexpr PgStatement kLoadPictures{
+    "load_pictures", "SELECT singer, path FROM pictures WHERE library_id = $1 ORDER BY position"};
+// Adds a batch in one statement: the deltas come as three arrays.
+constexpr PgStatement kAddCounts{
+    "add_counts",
+    "UPDATE songs AS s SET plays = s.plays + d.plays, searches = s.searches + d.searches"
+    " FROM unnest($2::bigint[], $3::bigint[], $4::bigint[]) AS d (id, plays, searches)"
+    " WHERE s.library_id = $1 AND s.id = d.id"};
+constexpr PgStatement kSongCount{"song_count", "SELECT count(*) FROM songs WHERE library_id = $1"};
+constexpr PgStatement kChartHotOrder{"chart_hot",
+                                     "SELECT id, plays FROM songs WHERE library_id = $1"
+                                     " ORDER BY plays DESC, id LIMIT $2 OFFSET $3"};
+constexpr PgStatement kChartNewOrder{"chart_new",
+                                     "SELECT id, plays FROM songs WHERE library_id = $1"
+                                     " ORDER BY added DESC, plays DESC, id LIMIT $2 OFFSET $3"};
+constexpr PgStatement kChartOldOrder{
+    "chart_old",
+    "SELECT id, plays FROM songs WHERE library_id = $1"
+    " ORDER BY (year = 0), year, plays DESC, id LIMIT $2 OFFSET $3"};
+constexpr PgStatement kChartSearchedOrder{
+    "chart_searched",
+    "SELECT id, plays FROM songs WHERE library_id = $1"
+    " ORDER BY searches DESC, plays DESC, id LIMIT $2 OFFSET $3"};
+constexpr PgStatement kFindText{"find_text",
+                                "SELECT id FROM songs WHERE library_id = $1 AND (name_folded LIKE "
+                                "$2 OR singer_folded LIKE $2)"};
+constexpr PgStatement kNotify{"notify", "SELECT pg_notify($1, $2)"};
+// After this many songs written at once the planner's figures are renewed,
+// so searches and charts keep using the right indexes.
+constexpr std::size_t kAnalyzeAfterSongs = 1000;
+constexpr const char* kListen = "LISTEN vexo_catalogue";
+// How often the listener looks at its stop flag while the database is quiet.
+constexpr int kListenPollMs = 100;
+
+const PgStatement* ChartStatement(int chart) {
+  switch (chart) {
+    case kChartHot:
+      return &kChartHotOrder;
+    case kChartNew:
+      return &kChartNewOrder;
+    case kChartOld:
+      return &kChartOldOrder;
+    case kChartHotSearches:
+      return &kChartSearchedOrder;
+    default:
+      return nullptr;
+  }
+}
+
+std::string Number(std::int64_t value) {
+  return std::to_string(value);
+}
+
+std::string Number(std::uint64_t value) {
+  return std::to_string(value);
+}
+
+// A PostgreSQL array literal of numbers, "{1,2,3}".
+template <typename Field>
+std::string NumberArray(const std::vector<CountDelta>& deltas, Field field) {
+  std::string text = "{";
+  for (std::size_t i = 0; i < deltas.size(); ++i) {
+    if (i > 0) text.push_back(',');
+    text += Number(field(deltas[i]));
+  }
+  text.push_back('}');
+  return text;
+}
+
+const char* ChangeName(StoreChange change) {
+  switch (change) {
+    case StoreChange::kLibrary:
+      return "library";
+    case StoreChange::kCounts:
+      return "counts";
+    default:
+      return "reconnected";
+  }
+}
+
+}  // namespace
+
+std::string ContainsPattern(std::string_view text) {
+  std::string pattern = "%";
+  for (const char c : text) {
+    if (c == '%' || c == '_' || c == '\\') pattern.push_back('\\');
+    pattern.push_back(c);
+  }
+  pattern.push_back('%');
+  return pattern;
+}
+
+PostgresStore::PostgresStore(std::string url)
+    : url_(std::move(url)), retry_wait_(kReconnectFirstWait) {
+  std::random_device random;
+  origin_ = std::to_string(random()) + "-" + std::to_string(random());
+}
+
+PostgresStore::~PostgresStore() {
+  stopping_ = true;
+  if (listener_.joinable()) listener_.join();
+}
+
+std::shared_ptr<PostgresStore> PostgresStore::Open(const std::string& url) {
+  std::shared_ptr<PostgresStore> store(new PostgresStore(url));
+  Lease connection(*store);
+  UpgradePostgresSchema(*connection);
+  return store;
+}
+
+std::unique_ptr<PgConnection> PostgresStore::Connect() {
+  {
+    std::lock_guard lock(mutex_);
+    if (std::chrono::steady_clock::now() < next_attempt_) {
+      throw StoreError("PostgreSQL: the database is out of reach; trying again shortly", true);
+    }
+  }
+  try {
+    auto connection = std::make_unique<PgConnection>(url_);
+    std::lock_guard lock(mutex_);
+    retry_wait_ = kReconnectFirstWait;
+    return connection;
+  } catch (const StoreError&) {
+    std::lock_guard lock(mutex_);
+    next_attempt_ = std::chrono::steady_clock::now() + retry_wait_;
+    retry_wait_ = std::min(retry_wait_ * 2, kReconnectLastWait);
+    throw;
+  }
+}
+
+PostgresStore::Lease::Lease(PostgresStore& store) : store_(store) {
+  std::unique_lock lock(store.mutex_);
+  store.returned_.wait(lock,
+                       [&] { return !store.idle_.empty() || store.lent_ < kPostgresConnections; });
+  ++store.lent_;
+  if (!store.idle_.empty()) {
+    connection_ = std::move(store.idle_.back());
+    store.idle_.pop_back();
+  }
+  lock.unlock();
+  if (connection_ && connection_->Healthy()) return;
+  connection_.reset();
+  try {
+    connection_ = store.Connect();
+  } catch (...) {
+    lock.lock();
+    --store.lent_;
+    store.returned_.notify_one();
+    throw;
+  }
+}
+
+PostgresStore::Lease::~Lease() {
+  {
+    std::lock_guard lock(store_.mutex_);
+    --store_.lent_;
+    // A broken connection is dropped; the next lease makes a new one.
+    if (connection_->Healthy()) store_.idle_.push_back(std::move(connection_));
+  }
+  store_.returned_.notify_one();
+}
+
+std::string PostgresStore::Describe() const {
+  return "PostgreSQL database";
+}
+
+std::int64_t PostgresStore::OpenLibrary(const std::string& folder) {
+  Lease connection(*this);
+  connection->Run(kInsertLibrary, {folder});
+  const auto found = connection->Run(kFindLibrary, {folder});
+  if (found.Rows() == 0) throw StoreError("PostgreSQL: the library of " + folder + " was not kept");
+  return found.Int(0, 0);
+}
+
+std::string PostgresStore::SourceStamp(std::int64_t library) {
+  Lease connection(*this);
+  const auto result = connection->Run(kSourceStamp, {Number(library)});
+  return result.Rows() > 0 ? result.Text(0, 0) : std::string();
+}
+
+std::vector<FileStamp> PostgresStore::Files(std::int64_t library) {
+  Lease connection(*this);
+  const auto rows = connection->Run(kFiles, {Number(library)});
+  std::vector<FileStamp> files;
+  files.reserve(static_cast<std::size_t>(rows.Rows()));
+  for (int r = 0; r < rows.Rows(); ++r) {
+    files.push_back({rows.Int(r, 0), rows.Text(r, 1), static_cast<std::uint64_t>(rows.Int(r, 2)),
+                     rows.Int(r, 3), rows.Text(r, 4), rows.Text(r, 5)});
+  }
+  return files;
+}
+
+std::vector<SingerPicture> PostgresStore::Pictures(std::int64_t library) {
+  Lease connection(*this);
+  const auto rows = connection->Run(kLoadPictures, {Number(library)});
+  std::vector<SingerPicture> pictures;
+  for (int r = 0; r < rows.Rows(); ++r)
+    pictures.push_back({rows.Text(r, 0), rows.Text(r, 1)});
+  return pictures;
+}
+
+void PostgresStore::Apply(std::int64_t library, const LibraryChanges& changes) {
+  if (changes.Empty()) return;
+  Lease connection(*this);
+  const auto lib = Number(library);
+  InPgTransaction(*connection, [&] {
+    for (const auto& stored : changes.upserts) {
+      const Song& s = stored.song;
+      connection->Run(
+          kUpsertSong,
+          {lib, Number(s.id), s.audio_file.generic_string(), Number(stored.file_size),
+           Number(stored.file_time_ns), s.name, s.singer, s.album, Number(std::int64_t{s.year}),
+           s.added, Number(std::int64_t{s.duration_seconds}), Number(std::int64_t{s.bit_rate}),
+           s.lyrics_file.generic_string(), Number(s.plays), Number(s.searches), FoldCase(s.name),
+           FoldCase(s.singer)});
+    }
+    for (const auto& [id, path] : changes.lyrics_paths)
+      connection->Run(kSetLyricsPath, {lib, Number(id), path});
+    for (const auto id : changes.removals)
+      connection->Run(kRemoveSong, {lib, Number(id)});
+    if (changes.replace_pictures) {
+      connection->Run(kClearPictures, {lib});
+      std::int64_t position = 0;
+      for (const auto& picture : changes.pictures) {
+        connection->Run(kInsertPicture,
+                        {lib, Number(position++), picture.singer, picture.file.generic_string()});
+      }
+    }
+    if (changes.source_stamp) connection->Run(kSetSourceStamp, {lib, *changes.source_stamp});
+  });
+  if (changes.upserts.size() + changes.removals.size() >= kAnalyzeAfterSongs) {
+    connection->Exec("ANALYZE songs");
+  }
+}
+
+void PostgresStore::Load(std::int64_t library, std::vector<StoredSong>& songs,
+                         std::vector<SingerPicture>& pictures) {
+  Lease connection(*this);
+  const auto lib = Number(library);
+  InPgTransaction(*connection, [&] {
+    connection->Exec("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
+    const auto rows = connection->Run(kLoadSongs, {lib});
+    songs.reserve(songs.size() + static_cast<std::size_t>(rows.Rows()));
+    for (int r = 0; r < rows.Rows(); ++r) {
+      StoredSong stored;
+      Song& s = stored.song;
+      s.id = rows.Int(r, 0);
+      s.audio_file = rows.Text(r, 1);
+      stored.file_size = static_cast<std::uint64_t>(rows.Int(r, 2));
+      stored.file_time_ns = rows.Int(r, 3);
+      s.name = rows.Text(r, 4);
+      s.singer = rows.Text(r, 5);
+      s.album = rows.Text(r, 6);
+      s.year = static_cast<int>(rows.Int(r, 7));
+      s.added = rows.Text(r, 8);
+      s.duration_seconds = static_cast<int>(rows.Int(r, 9));
+      s.bit_rate = static_cast<int>(rows.Int(r, 10));
+      s.lyrics_file = rows.Text(r, 11);
+      s.plays = static_cast<std::uint64_t>(rows.Int(r, 12));
+      s.searches = static_cast<std::uint64_t>(rows.Int(r, 13));
+      songs.push_back(std::move(stored));
+    }
+    const auto picture_rows = connection->Run(kLoadPictures, {lib});
+    for (int r = 0; r < picture_rows.Rows(); ++r)
+      pictures.push_back({picture_rows.Text(r, 0), picture_rows.Text(r, 1)});
+  });
+}
+
+void PostgresStore::AddCounts(std::int64_t library, const std::vector<CountDelta>& deltas) {
+  if (deltas.empty()) return;
+  Lease connection(*this);
+  connection->Run(kAddCounts,
+                  {Number(library), NumberArray(deltas, [](const CountDelta& d) { return d.id; }),
+                   NumberArray(deltas, [](const CountDelta& d) { return d.plays; }),
+                   NumberArray(deltas, [](const CountDelta& d) { return d.searches; })});
+}
+
+std::vector<ChartPlace> PostgresStore::Chart(std::int64_t library, int chart, std::size_t offset,
+                                             std::size_t limit, std::size_t& total) {
+  std::vector<ChartPlace> places;
+  total = 0;
+  const auto* order = ChartStatement(chart);
+  if (!order) return places;
+  Lease connection(*this);
+  const auto lib = Number(library);
+  InPgTransaction(*connection, [&] {
+    connection->Exec("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
+    const auto count = connection->Run(kSongCount, {lib});
+    total = static_cast<std::size_t>(count.Int(0, 0));
+    const auto rows = connection->Run(*order, {lib, Number(static_cast<std::uint64_t>(limit)),
+                                               Number(static_cast<std::uint64_t>(offset))});
+    for (int r = 0; r < rows.Rows(); ++r)
+      places.push_back({rows.Int(r, 0), static_cast<std::uint64_t>(rows.Int(r, 1))});
+  });
+  return places;
+}
+
+bool PostgresStore::TextIndexServes(std::size_t code_points) const {
+  return code_points >= kTrigramLength;
+}
+
+std::vector<std::int64_t> PostgresStore::FindText(std::int64_t library, std::string_view folded) {
+  Lease connection(*this);
+  const auto rows = connection->Run(kFindText, {Number(library), ContainsPattern(folded)});
+  std::vector<std::int64_t> ids;
+  ids.reserve(static_cast<std::size_t>(rows.Rows()));
+  for (int r = 0; r < rows.Rows(); ++r)
+    ids.push_back(rows.Int(r, 0));
+  return ids;
+}
+
+void PostgresStore::Announce(std::int64_t library, StoreChange change) {
+  Lease connection(*this);
+  connection->Run(kNotify,
+                  {kChangeChannel, origin_ + " " + Number(library) + " " + ChangeName(change)});
+}
+
+void PostgresStore::Listen(std::function<void(std::int64_t, StoreChange)> changed) {
+  if (!changed) {
+    stopping_ = true;
+    if (listener_.joinable()) listener_.join();
+    return;
+  }
+  if (listener_.joinable()) return;
+  changed_ = std::move(changed);
+  listener_ = std::thread([this] { ListenLoop(); });
+}
+
+void PostgresStore::ListenLoop() {
+  std::unique_ptr<PgConnection> connection;
+  bool lost = false;
+  auto wait = kReconnectFirstWait;
+  while (!stopping_) {
+    if (!connection || !connection->Healthy()) {
+      connection.reset();
+      try {
+        connection = std::make_unique<PgConnection>(url_);
+        connection->Exec(kListen);
+        wait = kReconnectFirstWait;
+        // Announcements made while this service was away are lost: what
+        // they said is read anew.
+        if (lost) changed_(0, StoreChange::kReconnected);
+        lost = false;
+      } catch (const StoreError&) {
+        connection.reset();
+        lost = true;
+        for (auto waited = std::chrono::milliseconds(0); waited < wait && !stopping_;
+             waited += std::chrono::milliseconds(kListenPollMs)) {
+          std::this_thread::sleep_for(std::chrono::milliseconds(kListenPollMs));
+        }
+        wait = std::min(wait * 2, kReconnectLastWait);
+        continue;
+      }
+    }
+    pollfd socket{PQsocket(connection->Handle()), POLLIN, 0};
+    if (poll(&socket, 1, kListenPollMs) <= 0) continue;
+    if (!PQconsumeInput(connection->Handle())) {
+      lost = true;
+      continue;
+    }
+    while (PGnotify* note = PQnotifies(connection->Handle())) {
+      const std::string payload = note->extra ? note->extra : "";
+      PQfreemem(note);
+      const auto first = payload.find(' ');
+      const auto second = payload.find(' ', first + 1);
+      if (first == std::string::npos || second == std::string::npos) continue;
+      if (payload.compare(0, first, origin_) == 0) continue;  // this service's own
+      std::int64_t library = 0;
+      try {
+        library = std::stoll(payload.substr(first + 1, second - first - 1));
+      } catch (const std::exception&) {
+        continue;
+      }
+      const auto kind = payload.substr(second + 1);
+      changed_(library, kind == "counts" ? StoreChange::kCounts : StoreChange::kLibrary);
+    }
+  }
+}
+
+}  // namespace vexo::service
