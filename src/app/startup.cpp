@@ -50,9 +50,11 @@ std::unique_ptr<MainWindow> StartPlayer() {
   WireEvents(*w);
   w->window.ShowCentred();
   // What the first frame does not show waits until it is on the screen: the
-  // network and media libraries load in the background then. Queued after the skin took
+  // embedded service begins serving and loading its library, and the network
+  // and media libraries load, all in the background. Queued after the skin took
   // over the window's painting, so the watch sees the first paint.
   RunAfterFirstFrame(w->window.Frame(), [] {
+    Globals()->service.BeginServing();
     PreloadNetworkLibrary();
     PreloadMediaLibrary();
   });
