@@ -21,12 +21,14 @@ class PlayerTest : public ::testing::Test {
       GTEST_SKIP() << "no X server (run under scripts/with-test-services)";
     ASSERT_TRUE(x.Connected());
     setenv("QT_QPA_PLATFORM", "xcb", 1);
-    player = std::make_unique<ChildProcess>(VEXO_PLAYER_BINARY);
+    player = std::make_unique<ChildProcess>(VEXO_PLAYER_BINARY, options);
     ASSERT_GT(player->Pid(), 0);
     window = x.WaitForWindow(kPlayerWidth, kPlayerHeight, kStartDeadlineMs);
     ASSERT_NE(window, 0u) << "the player's 392 x 622 window did not show";
   }
   X11Driver x;
+  // How the player is started; a test may set them in its constructor.
+  ChildOptions options;
   std::unique_ptr<ChildProcess> player;
   unsigned long window = 0;
 };
