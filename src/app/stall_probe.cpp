@@ -20,6 +20,7 @@ constexpr qint64 kNoticeableMs = 50;   // a stall a user notices
 struct StallRecord {
   QTimer timer;
   QElapsedTimer sinceTick;
+  QElapsedTimer sinceStart;
   qint64 longestMs = 0;
   int overFrame = 0;
   int noticeable = 0;
@@ -29,11 +30,12 @@ StallRecord* g_stalls = nullptr;
 
 void NoteTick() {
   const qint64 ms = g_stalls->sinceTick.restart() - kTickMs;
-  if (ms > kFrameBudgetMs) ++g_stalls->overFrame;
+  if (ms > g_stalls->longestMs) g_stalls->longestMs = ms;
   if (ms > kNoticeableMs) ++g_stalls->noticeable;
-  if (ms > g_stalls->longestMs) {
-    g_stalls->longestMs = ms;
-    std::fprintf(stderr, "vexo-stall %lld\n", static_cast<long long>(ms));
+  if (ms > kFrameBudgetMs) {
+    ++g_stalls->overFrame;
+    std::fprintf(stderr, "vexo-stall %lld %lld\n", static_cast<long long>(ms),
+                 static_cast<long long>(g_stalls->sinceStart.elapsed()));
     std::fflush(stderr);
   }
 }
@@ -54,6 +56,7 @@ void InstallStallProbe() {
   g_stalls->timer.setInterval(kTickMs);
   QObject::connect(&g_stalls->timer, &QTimer::timeout, NoteTick);
   g_stalls->sinceTick.start();
+  g_stalls->sinceStart.start();
   g_stalls->timer.start();
   AddExitStep(ReportStalls);
 }

@@ -7,10 +7,10 @@
 //   vexo-first-paint <wall clock in ns> <resident memory in KiB>
 // and, when the switch is "exit", ends the program right after it (for
 // profiles of the start alone).
-// VEXO_STALL_PROBE: the longest time the user-interface thread went without
-// coming back to an event loop (a stall), as a line on stderr for every new
-// longest one and once more when the program ends:
-//   vexo-stall <milliseconds>
+// VEXO_STALL_PROBE: the times the user-interface thread went longer than a
+// frame (16 ms) without coming back to an event loop (a stall), as a line on
+// stderr each, with when it ended, and a summary when the program ends:
+//   vexo-stall <milliseconds> <milliseconds since the probe started>
 //   vexo-stall-summary <longest in ms> <stalls over 16 ms> <stalls over 50 ms>
 class QWidget;
 
