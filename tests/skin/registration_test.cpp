@@ -146,6 +146,13 @@ TEST(SkinPictures, MeanColourSamplesThePictureAndIsBlackForBrokenBytes) {
   EXPECT_NEAR(RedOf(mean), 127, 12);
   EXPECT_EQ(RedOf(mean), GreenOf(mean));
   EXPECT_EQ(MeanColourOfBytes(ByteSet{1, 2, 3}, random, kMeanColourSamples), 0u);
+  // A translucent picture counts its own colours, not as if laid on black.
+  QImage translucent(64, 48, QImage::Format_ARGB32);
+  translucent.fill(QColor(200, 100, 40, 100));
+  const ColorRef see = MeanColourOfBytes(EncodePicture(translucent), random, kMeanColourSamples);
+  EXPECT_NEAR(RedOf(see), 200, 3);
+  EXPECT_NEAR(GreenOf(see), 100, 3);
+  EXPECT_NEAR(BlueOf(see), 40, 3);
   // A margin keeps the sample among the last columns: the white half.
   ImgBitmap picture;
   picture.LoadFromBytes(EncodePicture(halves));
