@@ -40,7 +40,9 @@ float FontPixels(const QFont& font) {
 }
 
 // The title alignment bits: the control's defined style when it carries one,
-// else its own alignment.
+// else its own alignment. A group box's left alignment is Qt's default, which
+// a box defined without alignment bits also has, so it counts as no bits (the
+// title at the right); a box titled at the left says so in its style.
 int AlignmentBits(const QWidget* control) {
   if (HasProp(control, kControlStyle))
     return static_cast<int>(GetProp(control, kControlStyle)) & kStyleAlignCentre;
@@ -48,7 +50,6 @@ int AlignmentBits(const QWidget* control) {
     const Qt::Alignment align = box->alignment();
     if (align.testFlag(Qt::AlignHCenter)) return kStyleAlignCentre;
     if (align.testFlag(Qt::AlignRight)) return kStyleAlignRight;
-    if (align.testFlag(Qt::AlignLeft)) return kStyleAlignLeft;
   }
   return 0;
 }
