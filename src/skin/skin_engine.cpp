@@ -56,6 +56,7 @@ void SkinEngine::Destroy() {
       release(c.control);
   }
   windows_.clear();
+  QObject::disconnect(deactivation_);
   captionIcon_.Dispose();
   skinDecoded_.Dispose();
 }
@@ -219,6 +220,12 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
   QObject::connect(r.hoverTimer.get(), &QTimer::timeout, r.hoverTimer.get(), [this, window] {
     if (int i = WindowIndexOf(window)) HoverStep(i);
   });
+  if (!deactivation_ && qGuiApp != nullptr) {
+    deactivation_ = QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged,
+                                     [this](Qt::ApplicationState state) {
+                                       if (state != Qt::ApplicationActive) OnDeactivated();
+                                     });
+  }
   r.filter = std::make_unique<WindowEvents>(this);
   window->setMouseTracking(true);
   window->installEventFilter(r.filter.get());

@@ -167,6 +167,8 @@ class SkinEngine {
   void OnLeftPress(int index, const QPoint& point, const QPoint& globalPoint);
   void OnLeftRelease(int index, const QPoint& point);
   void OnDoubleClick(int index, const QPoint& point);
+  // The application went to the background: free memory goes back to the
+  // system (one release at a time).
   void OnDeactivated();
   void OnChildNotification(QWidget* child);
 
@@ -205,6 +207,7 @@ class SkinEngine {
 
   SkinSettings settings_;
   std::vector<std::unique_ptr<WindowRecord>> windows_;
+  QMetaObject::Connection deactivation_;
   ImgBitmap skinDecoded_;
   ImgBitmap captionIcon_;
   mutable std::mt19937 random_;

@@ -123,9 +123,6 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::WindowTitleChange:
       engine_->OnTitleChanged(index);
       return false;
-    case QEvent::WindowDeactivate:
-      engine_->OnDeactivated();
-      return false;
     case QEvent::MouseMove: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       engine_->OnMouseMove(index, mouse->position().toPoint(), mouse->globalPosition().toPoint(),
