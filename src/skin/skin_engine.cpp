@@ -56,6 +56,7 @@ void SkinEngine::Destroy() {
       release(c.control);
   }
   windows_.clear();
+  leaveWatch_.reset();
   QObject::disconnect(deactivation_);
   captionIcon_.Dispose();
   skinDecoded_.Dispose();

@@ -164,6 +164,9 @@ class SkinEngine {
   void OnTitleChanged(int index);
   void OnMouseMove(int index, const QPoint& point, const QPoint& globalPoint, bool leftDown);
   void OnMouseLeave(int index);
+  // The pointer entered `control`: when it lies in a window whose caption
+  // glows, the window's surface has been left.
+  void OnPointerEnteredChild(QWidget* control);
   void OnLeftPress(int index, const QPoint& point, const QPoint& globalPoint);
   void OnLeftRelease(int index, const QPoint& point);
   void OnDoubleClick(int index, const QPoint& point);
@@ -191,6 +194,7 @@ class SkinEngine {
   void SubclassChildren(int index, QWidget* parent);
   const ImgImage* PictureOf(const WindowRecord& record, int* layoutMode) const;
   void StartHoverTimer(int index);
+  void StopHoverTimer(WindowRecord& record);
   void EnsureTitleFont(WindowRecord& record) const;
   // Where a control's background comes from: the skinned window holding it,
   // the container whose tint applies, and whether a container lies between.
@@ -208,6 +212,7 @@ class SkinEngine {
   SkinSettings settings_;
   std::vector<std::unique_ptr<WindowRecord>> windows_;
   QMetaObject::Connection deactivation_;
+  std::unique_ptr<QObject> leaveWatch_;  // installed while a hover timer runs
   ImgBitmap skinDecoded_;
   ImgBitmap captionIcon_;
   mutable std::mt19937 random_;

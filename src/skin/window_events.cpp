@@ -155,6 +155,12 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
+bool CaptionLeaveWatch::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Enter && watched->isWidgetType())
+    engine_->OnPointerEnteredChild(static_cast<QWidget*>(watched));
+  return false;
+}
+
 // --- See-through controls -------------------------------------------------------------
 
 bool OverlayEvents::eventFilter(QObject* watched, QEvent* event) {
