@@ -23,5 +23,9 @@ const ByteSet& CaptionHelpPicture();
 const ByteSet& CaptionMenuPicture();
 // The icon at the left of every caption bar: an icon file, one 32 x 32 image.
 const ByteSet& CaptionIcon();
+// The skin's check-box glyphs: PNG, 13 x 13, the square and the tick drawn
+// over it when the box is ticked.
+const ByteSet& CheckBoxSquarePicture();
+const ByteSet& CheckMarkPicture();
 
 }  // namespace vexo::assets

@@ -9,6 +9,7 @@
 
 #include "backdrop.h"
 #include "caption_pictures.h"
+#include "check_box_glyphs.h"
 #include "ico_writer.h"
 #include "icons.h"
 
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
       {"CaptionHelpPicture", "caption_help.png", EncodePng(DrawCaptionHelp())},
       {"CaptionMenuPicture", "caption_menu.png", EncodePng(DrawCaptionMenu())},
       {"CaptionIcon", "caption_icon.ico", WriteIco(DrawCaptionIcon())},
+      {"CheckBoxSquarePicture", "check_box_square.png", EncodePng(DrawCheckBoxSquare())},
+      {"CheckMarkPicture", "check_mark.png", EncodePng(DrawCheckMark())},
   };
 
   QByteArray source =

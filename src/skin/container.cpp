@@ -12,6 +12,7 @@
 #include "imaging/pen.h"
 #include "imaging/string_format.h"
 #include "platform/controls/qt_text.h"
+#include "skin/control_font.h"
 #include "skin/rounded_rect.h"
 #include "skin/skin_engine.h"
 #include "skin/window_events.h"
@@ -22,22 +23,6 @@ namespace vexo {
 using namespace skin;
 
 namespace {
-
-constexpr double kPointsPerInch = 72.0;
-
-int FontStyleBits(const QFont& font) {
-  int bits = 0;
-  if (font.bold()) bits |= kFontStyleBold;
-  if (font.italic()) bits |= kFontStyleItalic;
-  if (font.underline()) bits |= kFontStyleUnderline;
-  if (font.strikeOut()) bits |= kFontStyleStrikeout;
-  return bits;
-}
-
-float FontPixels(const QFont& font) {
-  if (font.pixelSize() > 0) return static_cast<float>(font.pixelSize());
-  return static_cast<float>(font.pointSizeF() * kStandardDpi / kPointsPerInch);
-}
 
 // The title alignment bits: the control's defined style when it carries one,
 // else its own alignment. A group box's left alignment is Qt's default, which
@@ -87,14 +72,14 @@ int SkinEngine::SkinContainer(QWidget* control, std::optional<int> paintStyle,
   record.paintStyle = paintStyle.value_or(kContainerDefaultStyle);
   record.groupBox = qobject_cast<QGroupBox*>(control) != nullptr;
   if (record.groupBox) {
-    const QFont font = control->font();
-    record.titleFont = FromQString(font.family());
-    record.titleSize = FontPixels(font);
-    record.titleStyle = FontStyleBits(font);
+    const ControlFont font = FontOfControl(control);
+    record.titleFont = font.name;
+    record.titleSize = font.size;
+    record.titleStyle = font.style;
   }
   window.containers.push_back(record);
   const auto containerIndex = static_cast<int>(window.containers.size());
-  SubclassChildren(index, control);
+  RegisterControls(index, control);
   window.containers.back().fullRender = true;
   control->installEventFilter(new ContainerEvents(this, control));
   SetProp(control, kHwLbId, containerIndex);

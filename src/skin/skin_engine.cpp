@@ -1,12 +1,8 @@
 #include "skin/skin_engine.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSlider>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -24,6 +20,8 @@ using namespace skin;
 
 SkinEngine::SkinEngine() : random_(std::random_device{}()) {
   settings_.skinColour = ButtonFaceColour();
+  checkSquare_.LoadFromBytes(assets::CheckBoxSquarePicture());
+  checkMark_.LoadFromBytes(assets::CheckMarkPicture());
 }
 
 SkinEngine::~SkinEngine() {
@@ -38,6 +36,12 @@ void SkinEngine::Destroy() {
     if (record->hoverTimer) record->hoverTimer->stop();
     for (const auto& connection : record->connections)
       QObject::disconnect(connection);
+    // Filters off, attributes, focus policies and properties as they were.
+    record->changes.UndoAll();
+    for (const ButtonRecord& b : record->pushButtons)
+      if (b.control) b.control->update();
+    for (const SliderRecord& slider : record->sliders)
+      if (slider.control) slider.control->update();
     // The controls keep working on their own, without the engine's looks.
     auto release = [](QWidget* control) {
       if (control == nullptr) return;
@@ -213,7 +217,7 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
     r.bottomBarTextColour = kTitleColour;
   }
   LayoutBottomBar(index);
-  SubclassChildren(index, window);
+  RegisterControls(index, window);
   r.fullRepaint = true;
 
   r.hoverTimer = std::make_unique<QTimer>();
@@ -233,34 +237,6 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
   r.connections.push_back(QObject::connect(window, &QObject::destroyed, r.filter.get(),
                                            [this, window] { WindowDestroyed(window); }));
   SetProp(window, kHwLbId, index);
-}
-
-// The controls the later control painters take over are marked with their
-// window now (Hw_FuID), so the renumbering keeps them right; edit boxes, lists
-// and combo boxes repaint their veiled background as their content changes.
-void SkinEngine::SubclassChildren(int index, QWidget* parent) {
-  if (!settings_.controlSkinning) return;
-  WindowRecord* record = Record(index);
-  for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    const bool skinnable = qobject_cast<QAbstractButton*>(child) ||
-                           qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child) ||
-                           qobject_cast<QAbstractSlider*>(child) ||
-                           qobject_cast<QAbstractItemView*>(child);
-    if (!skinnable || HasProp(child, kHwFuId)) continue;
-    SetProp(child, kHwFuId, index);
-    record->skinnedControls.emplace_back(child);
-    if (auto* edit = qobject_cast<QLineEdit*>(child)) {
-      record->connections.push_back(QObject::connect(edit, &QLineEdit::textChanged, edit,
-                                                     [this, edit] { OnChildNotification(edit); }));
-    } else if (auto* list = qobject_cast<QListWidget*>(child)) {
-      record->connections.push_back(QObject::connect(list, &QListWidget::currentRowChanged, list,
-                                                     [this, list] { OnChildNotification(list); }));
-    } else if (auto* combo = qobject_cast<QComboBox*>(child)) {
-      record->connections.push_back(
-          QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                           [this, combo] { OnChildNotification(combo); }));
-    }
-  }
 }
 
 void SkinEngine::OnChildNotification(QWidget* child) {
@@ -466,8 +442,18 @@ void SkinEngine::Renumber() {
   for (int i = 1; i <= WindowCount(); ++i) {
     WindowRecord& r = *Record(i);
     SetProp(r.window, kHwLbId, i);
-    for (const auto& control : r.skinnedControls)
-      SetProp(control, kHwFuId, i);
+    auto renumber = [i](const auto& records) {
+      for (const auto& record : records)
+        SetProp(record.control, kHwFuId, i);
+    };
+    renumber(r.pushButtons);
+    renumber(r.edits);
+    renumber(r.combos);
+    renumber(r.sliders);
+    renumber(r.progressBars);
+    renumber(r.lists);
+    renumber(r.upDowns);
+    renumber(r.headers);
     for (const ContainerRecord& c : r.containers)
       SetProp(c.control, kHwFuId, i);
     for (const OverlayRecord& o : r.overlays)

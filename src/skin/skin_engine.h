@@ -20,6 +20,7 @@
 #include "platform/text.h"
 #include "skin/colour_ref.h"
 #include "skin/skin_records.h"
+#include "skin/window_properties.h"
 
 class QPainter;
 
@@ -82,6 +83,13 @@ class SkinEngine {
   // window is not registered.
   QRect GetCaptionStripRect(QWidget* window) const;
   void SetEditTextColor(QWidget* control, ColorRef colour);
+  // Image buttons: `button` shows `picture`, a row of `states` equal frames
+  // (normal, hot, pressed, disabled; 1 to 4), with a tooltip; the four-state
+  // form takes one picture per state. False when the button lies in no
+  // skinned window or a picture does not decode.
+  bool SkinImageButton(QWidget* button, const ByteSet& picture, int states, const Text& tooltip);
+  bool SkinImageButtonEx(QWidget* button, const std::vector<ByteSet>& pictures,
+                         const Text& tooltip);
   ColorRef GetSkinColor() const { return settings_.skinColour; }
   // Replaces the pictures of the standard caption buttons in the order
   // minimize, maximize, restore, close (an empty byte set keeps a picture).
@@ -145,8 +153,10 @@ class SkinEngine {
   // --- Backgrounds for controls -----------------------------------------
   // The piece of the window's cached image under `area` of `control` (its own
   // coordinates), tinted by its container; transparent when no skinned window
-  // holds the control.
-  QImage BackgroundBehind(const QWidget* control, const QRect& area) const;
+  // holds the control. The image holds `devicePixelRatio` pixels per unit of
+  // `area`, with that ratio set.
+  QImage BackgroundBehind(const QWidget* control, const QRect& area,
+                          qreal devicePixelRatio = 1.0) const;
   // The control's client area within its outer rectangle.
   static QRect ClientAreaWithin(const QWidget* control);
   // The background behind the control's client area under a white veil.
@@ -175,6 +185,23 @@ class SkinEngine {
   void OnDeactivated();
   void OnChildNotification(QWidget* child);
 
+  // --- Skinned child controls ------------------------------------------
+  // The record of a skinned control of the kind kept in `list`, found by the
+  // control's Hw_FuID and Hw_lbID; null when its window or record is gone.
+  template <class R>
+  R* ControlRecordOf(const QObject* control, std::vector<R> WindowRecord::*list,
+                     WindowRecord** window = nullptr, int* index = nullptr);
+  // The background behind the whole control at its own device pixel ratio.
+  QImage ControlSurface(const QWidget* control) const;
+  // A skinned button's look in its current state (null when it is not
+  // skinned).
+  QImage RenderButton(const QWidget* button) const;
+  // The state a skinned button is drawn in (skin::kState... bits).
+  int ButtonState(const QWidget* button) const;
+  // The check-box glyphs.
+  const ImgBitmap& CheckBoxSquare() const { return checkSquare_; }
+  const ImgBitmap& CheckMark() const { return checkMark_; }
+
   ContainerRecord* FindContainer(const QWidget* control, int* windowIndex = nullptr);
   OverlayRecord* FindOverlay(const QWidget* control, int* windowIndex = nullptr);
   // The group-box title painter's working: draws frame and title on `image`.
@@ -191,7 +218,19 @@ class SkinEngine {
  private:
   void RefreshWindow(int index);
   void Renumber();
-  void SubclassChildren(int index, QWidget* parent);
+  // The registration passes over the direct children of `parent` (the window
+  // or a container), in their order: push buttons, check and radio buttons,
+  // edits and combo boxes, sliders, progress bars, lists, up-downs, headers.
+  void RegisterControls(int index, QWidget* parent);
+  void RegisterButton(int index, QWidget* button, int kind);
+  void RegisterEdit(int index, QWidget* edit);
+  void RegisterCombo(int index, QWidget* combo);
+  void RegisterSlider(int index, QWidget* slider);
+  void RegisterPlain(int index, QWidget* control, std::vector<PlainRecord> WindowRecord::*list);
+  void RegisterList(int index, QWidget* list, int kind);
+  void RegisterHeader(int index, QWidget* header);
+  // The button's record, registered as an image button of `kind`.
+  ButtonRecord* ImageButtonRecord(QWidget* button, int kind);
   const ImgImage* PictureOf(const WindowRecord& record, int* layoutMode) const;
   void StartHoverTimer(int index);
   void StopHoverTimer(WindowRecord& record);
@@ -215,7 +254,24 @@ class SkinEngine {
   std::unique_ptr<QObject> leaveWatch_;  // installed while a hover timer runs
   ImgBitmap skinDecoded_;
   ImgBitmap captionIcon_;
+  ImgBitmap checkSquare_;
+  ImgBitmap checkMark_;
   mutable std::mt19937 random_;
 };
+
+template <class R>
+R* SkinEngine::ControlRecordOf(const QObject* control, std::vector<R> WindowRecord::*list,
+                               WindowRecord** window, int* index) {
+  WindowRecord* owner = Record(static_cast<int>(skin::GetProp(control, skin::kHwFuId)));
+  if (owner == nullptr) return nullptr;
+  const auto i = skin::GetProp(control, skin::kHwLbId);
+  std::vector<R>& records = owner->*list;
+  if (i < 1 || i > static_cast<long long>(records.size())) return nullptr;
+  R& record = records[static_cast<std::size_t>(i - 1)];
+  if (record.control != control) return nullptr;
+  if (window != nullptr) *window = owner;
+  if (index != nullptr) *index = static_cast<int>(i);
+  return &record;
+}
 
 }  // namespace vexo
