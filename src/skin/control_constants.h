@@ -1,6 +1,6 @@
 #pragma once
 // The fixed numbers of the skinned child controls: their kinds, the drawing
-// states, and the looks of push buttons and check boxes.
+// states, and the looks of push buttons, check boxes and sliders.
 #include "skin/colour_ref.h"
 
 namespace vexo::skin {
@@ -78,5 +78,27 @@ inline constexpr int kGlyphRingWidths[] = {1, 2};
 inline constexpr int kRadioDot = 5;
 inline constexpr int kRadioFillAlpha = 200;
 inline constexpr int kRadioOutlineAlpha = 120;
+
+// Sliders.
+inline constexpr int kSliderCorner = 5;
+inline constexpr int kSliderInnerCorner = 3;
+inline constexpr int kSliderOutlineAlpha = 30;
+inline constexpr int kSliderBackdropTopAlpha = 160;
+inline constexpr int kSliderBackdropBottomAlpha = 30;
+inline constexpr int kChannelThickness = 4;
+inline constexpr int kChannelCorner = 1;
+inline constexpr int kChannelTopAlpha = 50;
+inline constexpr int kChannelBottomAlpha = 30;
+inline constexpr int kKnobHotSize = 11;
+inline constexpr int kKnobSize = 4;
+inline constexpr float kKnobHotRise = 4;
+inline constexpr float kKnobRise = 0.5F;
+inline constexpr int kKnobShiftTicksTop = 2;
+inline constexpr int kKnobShiftTicksBoth = 1;
+inline constexpr int kKnobAtMaximumShift = 8;
+inline constexpr int kKnobShadeAlpha = 90;
+inline constexpr int kKnobOutlineAlpha = 50;
+inline constexpr int kPlayedAlpha = 200;
+inline constexpr int kPlayedAtMaximumExtra = 10;
 
 }  // namespace vexo::skin

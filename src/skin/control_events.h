@@ -33,6 +33,14 @@ class ButtonEvents : public ControlEvents {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+class SliderEvents : public ControlEvents {
+ public:
+  using ControlEvents::ControlEvents;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 class EditEvents : public ControlEvents {
  public:
   using ControlEvents::ControlEvents;

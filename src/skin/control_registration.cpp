@@ -201,6 +201,13 @@ void SkinEngine::RegisterSlider(int index, QWidget* control) {
   ControlChanges& changes = window.changes;
   changes.SetProperty(slider, kHwLbId, static_cast<long long>(window.sliders.size()));
   changes.SetProperty(slider, kHwFuId, index);
+  changes.InstallFilter(slider, new SliderEvents(this, slider));
+  // The engine repaints once on entering and once on leaving; the style's own
+  // hover repaints would add more. The style turns them on when it polishes
+  // the slider, so it is polished first.
+  slider->ensurePolished();
+  changes.SetMouseTracking(slider, true);
+  changes.SetAttribute(slider, Qt::WA_Hover, false);
   slider->update();
 }
 

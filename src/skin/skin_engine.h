@@ -193,9 +193,10 @@ class SkinEngine {
                      WindowRecord** window = nullptr, int* index = nullptr);
   // The background behind the whole control at its own device pixel ratio.
   QImage ControlSurface(const QWidget* control) const;
-  // A skinned button's look in its current state (null when it is not
-  // skinned).
+  // A skinned button's or slider's look in its current state (null when it
+  // is not skinned).
   QImage RenderButton(const QWidget* button) const;
+  QImage RenderSlider(const QWidget* slider) const;
   // The state a skinned button is drawn in (skin::kState... bits).
   int ButtonState(const QWidget* button) const;
   // The check-box glyphs.

@@ -171,6 +171,7 @@ TEST(SkinRegistration, ChildControlsAreRegisteredByKindAndGivenBackAtTheEnd) {
   EXPECT_EQ(GetProp(edit, kKjZtys), 0);
   EXPECT_TRUE(HasProp(edit, kKjZtys));
   EXPECT_TRUE(table->viewport()->hasMouseTracking());
+  EXPECT_FALSE(slider->testAttribute(Qt::WA_Hover));
 
   // The hot control follows the mouse from one kind to another.
   QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
@@ -179,12 +180,16 @@ TEST(SkinRegistration, ChildControlsAreRegisteredByKindAndGivenBackAtTheEnd) {
   EXPECT_TRUE(r.lists[1].hot);
   EXPECT_EQ(r.hot.index, 2);
 
+  QSlider polished;
+  polished.ensurePolished();
   engine.reset();
   for (QWidget* control :
        std::initializer_list<QWidget*>{edit, combo, slider, progress, list, table, spin, date})
     EXPECT_FALSE(HasProp(control, kHwLbId)) << control->metaObject()->className();
   EXPECT_FALSE(HasProp(edit, kKjZtys));
   EXPECT_FALSE(table->viewport()->hasMouseTracking());
+  EXPECT_FALSE(slider->hasMouseTracking());
+  EXPECT_EQ(slider->testAttribute(Qt::WA_Hover), polished.testAttribute(Qt::WA_Hover));
   QCoreApplication::sendEvent(table->viewport(), &move);  // no filter left to see it
 }
 
