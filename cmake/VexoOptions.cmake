@@ -19,7 +19,7 @@ if(VEXO_TSAN)
   target_link_options(vexo_options INTERFACE -fsanitize=thread)
 endif()
 
-# vexo_test(<name> [QT] SOURCES ... LIBS ... [LOCKS ...]): one GoogleTest
+# vexo_test(<name> [QT] SOURCES ... LIBS ... [LOCKS ...] [ENV VAR=value]): one GoogleTest
 # executable per subsystem, its cases discovered by ctest. QT: the test main
 # creates a QApplication first (tests/support), for tests that drive real
 # controls. LOCKS names the shared resources every case of the executable
@@ -27,9 +27,10 @@ endif()
 # meet on them:
 #   x_display     the X server of the run: its windows, pointer and keyboard
 #   default_sink  the sound server's default sink and its volume
+# ENV adds one VAR=value setting to the environment the cases run in.
 include(GoogleTest)
 function(vexo_test name)
-  cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
+  cmake_parse_arguments(T "QT" "TIMEOUT;ENV" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   if(T_QT)
     set(T_MAIN vexo_qt_test_main)
@@ -44,6 +45,11 @@ function(vexo_test name)
   if(NOT T_LABELS)
     set(T_LABELS unit)
   endif()
+  set(T_ENV_PROPERTY)
+  if(T_ENV)
+    string(REGEX REPLACE "^([^=]+)=" "\\1=set:" T_ENV_SET "${T_ENV}")
+    set(T_ENV_PROPERTY ENVIRONMENT_MODIFICATION "${T_ENV_SET}")
+  endif()
   set(T_LOCK_PROPERTY)
   if(T_LOCKS)
     set(T_LOCK_PROPERTY RESOURCE_LOCK "${T_LOCKS}")
@@ -51,5 +57,5 @@ function(vexo_test name)
   gtest_discover_tests(${name}
       DISCOVERY_TIMEOUT 60
       PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
-                 ENVIRONMENT QT_QPA_PLATFORM=offscreen ${T_LOCK_PROPERTY})
+                 ENVIRONMENT QT_QPA_PLATFORM=offscreen ${T_ENV_PROPERTY} ${T_LOCK_PROPERTY})
 endfunction()

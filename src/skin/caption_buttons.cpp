@@ -83,11 +83,14 @@ int SkinEngine::FindMaximizeButton(int index) const {
 void SkinEngine::RestoreCaptionArea(int index, const QRect& area, ImgGraphics& g) {
   WindowRecord* r = Record(index);
   if (r == nullptr || r->cleanCaption.IsEmpty()) return;
-  const QRect inside = area.intersected(r->cleanCaption.Picture().rect());
+  const QRect inside =
+      area.intersected(QRect(QPoint(0, 0), r->cleanCaption.LogicalSize().toSize()));
   if (inside.isEmpty()) return;
+  const qreal ratio = r->cleanCaption.DevicePixelRatio();
   const int mode = g.GetCompositingMode();
   g.SetCompositingMode(kCompositingModeSourceCopy);
-  g.DrawImageRectRect(r->cleanCaption, QRectF(inside), QRectF(inside));
+  g.DrawImageRectRect(r->cleanCaption, QRectF(inside),
+                      QRectF(QPointF(inside.topLeft()) * ratio, QSizeF(inside.size()) * ratio));
   g.SetCompositingMode(mode);
 }
 

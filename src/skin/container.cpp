@@ -102,14 +102,14 @@ void SkinEngine::SetContainerAlpha(QWidget* control, int alpha) {
 }
 
 QImage SkinEngine::RenderContainer(const QWidget* control, ContainerRecord& record) const {
-  QImage image = BackgroundBehind(control, control->rect());
+  QImage image = ControlSurface(control);
   if (record.groupBox) {
     PaintGroupBox(control, record, image);
   } else if (record.frameLines) {
     ImgGraphics g;
     g.CreateFromDevice(&image);
-    const float w = static_cast<float>(image.width());
-    const float h = static_cast<float>(image.height());
+    const float w = static_cast<float>(control->width());
+    const float h = static_cast<float>(control->height());
     StrokeRounded(g, MakeArgb(kGroupOuterAlpha, 0, 0, 0), 0, 0, w - 1, h - 1, kGroupCorner);
     StrokeRounded(g, MakeArgb(kFrameInnerAlpha, 255, 255, 255), 1, 1, w - 3, h - 3,
                   kGroupInnerCorner);
@@ -120,8 +120,8 @@ QImage SkinEngine::RenderContainer(const QWidget* control, ContainerRecord& reco
 
 void SkinEngine::PaintGroupBox(const QWidget* control, const ContainerRecord& record,
                                QImage& image) const {
-  const int w = image.width();
-  const int h = image.height();
+  const int w = control->width();
+  const int h = control->height();
   const float fw = static_cast<float>(w);
   const float fh = static_cast<float>(h);
   {

@@ -124,7 +124,7 @@ QRect SkinEngine::ClientAreaWithin(const QWidget* control) {
 }
 
 QImage SkinEngine::VeilImage(const QWidget* control) const {
-  QImage image = BackgroundBehind(control, ClientAreaWithin(control));
+  QImage image = BackgroundBehind(control, ClientAreaWithin(control), control->devicePixelRatioF());
   if (image.isNull()) return image;
   ImgGraphics g;
   g.CreateFromDevice(&image);

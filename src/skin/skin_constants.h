@@ -109,5 +109,7 @@ inline constexpr int kScrollBarSize = 17;
 
 // Where a picture cannot cover the shape: the colour outside the rounded corners.
 inline constexpr unsigned kOutsideShapeArgb = 0xFFFF00FF;
+// The same where the window is translucent instead of masked.
+inline constexpr unsigned kOutsideShapeTransparent = 0x00000000;
 
 }  // namespace vexo::skin

@@ -232,7 +232,11 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
                                      });
   }
   r.filter = std::make_unique<WindowEvents>(this);
-  window->setMouseTracking(true);
+  r.changes.SetMouseTracking(window, true);
+  // Where the platform shows no window masks (Wayland), the corners outside
+  // the rounded shape are made see-through instead.
+  r.translucentShape = QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+  if (r.translucentShape) r.changes.SetAttribute(window, Qt::WA_TranslucentBackground, true);
   window->installEventFilter(r.filter.get());
   r.connections.push_back(QObject::connect(window, &QObject::destroyed, r.filter.get(),
                                            [this, window] { WindowDestroyed(window); }));

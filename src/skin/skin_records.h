@@ -103,6 +103,9 @@ struct WindowRecord {
   bool maximized = false;
   bool suspended = false;
   bool fullRepaint = true;
+  // The window's corners are made see-through by a translucent background
+  // (where the platform does not show window masks, Wayland) instead of a mask.
+  bool translucentShape = false;
 
   ImgBitmap cache;         // the finished client-area image
   ImgBitmap cleanCaption;  // the image before the caption buttons were drawn

@@ -87,9 +87,9 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Paint: {
       if (r->suspended) return true;
-      const QSize size = window->size();
       if (r->fullRepaint || r->cache.IsEmpty() ||
-          QSize(static_cast<int>(r->cache.Width()), static_cast<int>(r->cache.Height())) != size) {
+          r->cache.LogicalSize() != QSizeF(window->size()) ||
+          r->cache.DevicePixelRatio() != window->devicePixelRatioF()) {
         engine_->RenderBackground(index, false);
       }
       QPainter painter(window);
@@ -185,7 +185,7 @@ void OverlayEffect::draw(QPainter* painter) {
   const QPixmap source = sourcePixmap(Qt::LogicalCoordinates, &offset, NoPad);
   const QRect area(offset, source.deviceIndependentSize().toSize());
   const QImage image = engine_->RenderOverlay(control_, *record, source.toImage(), area);
-  painter->drawImage(area, image);
+  painter->drawImage(QPointF(area.topLeft()), image);
 }
 
 // --- Containers ----------------------------------------------------------------------------

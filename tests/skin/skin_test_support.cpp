@@ -54,10 +54,14 @@ const QImage& SkinnedWindow::Image(SkinEngine& engine) const {
   return engine.Record(index)->cache.Picture();
 }
 
-bool SkinnedWindow::ShowActive() const {
+bool ShowActive(QWidget* window) {
   window->show();
   window->activateWindow();
-  return QTest::qWaitForWindowExposed(window.get()) && QTest::qWaitForWindowActive(window.get());
+  return QTest::qWaitForWindowExposed(window) && QTest::qWaitForWindowActive(window);
+}
+
+bool SkinnedWindow::ShowActive() const {
+  return test::ShowActive(window.get());
 }
 
 bool Near(QColor a, QColor b, int tolerance) {

@@ -42,6 +42,9 @@ struct SkinnedWindow {
   bool ShowActive() const;
 };
 
+// Shows `window` and waits until it is exposed and active.
+bool ShowActive(QWidget* window);
+
 // True when each channel differs by at most `tolerance`.
 bool Near(QColor a, QColor b, int tolerance = 2);
 // `over` drawn at `alpha` over `under`.
