@@ -1,6 +1,6 @@
 #pragma once
 // The fixed numbers of the skinned child controls: their kinds, the drawing
-// states, and the looks of push buttons, check boxes and sliders.
+// states, and the looks of buttons, sliders, edit boxes, lists and headers.
 #include "skin/colour_ref.h"
 
 namespace vexo::skin {
@@ -100,5 +100,26 @@ inline constexpr int kKnobShadeAlpha = 90;
 inline constexpr int kKnobOutlineAlpha = 50;
 inline constexpr int kPlayedAlpha = 200;
 inline constexpr int kPlayedAtMaximumExtra = 10;
+
+// Edit boxes and lists: the ring around their content.
+inline constexpr int kEditRingWidth = 2;
+inline constexpr int kEditLineAlpha = 180;
+inline constexpr int kEditIdleAlpha = 80;
+inline constexpr int kListLineAlpha = 200;
+inline constexpr int kListIdleAlpha = 90;
+inline constexpr int kHotLineWidth = 2;
+
+// List headers.
+inline constexpr int kHeaderMargin = 6;
+inline constexpr int kHeaderButtonTopAlpha = 80;
+inline constexpr int kHeaderButtonBottomAlpha = 120;
+inline constexpr int kHeaderTopAlpha = 60;
+inline constexpr int kHeaderBottomAlpha = 10;
+inline constexpr int kHeaderHotTopAlpha = 60;
+inline constexpr int kHeaderHotBottomAlpha = 30;
+inline constexpr int kHeaderPressedTopAlpha = 30;
+inline constexpr int kHeaderPressedBottomAlpha = 120;
+inline constexpr int kHeaderSeparatorTopAlpha = 60;
+inline constexpr int kHeaderSeparatorBottomAlpha = 50;
 
 }  // namespace vexo::skin

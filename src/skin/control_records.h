@@ -42,6 +42,9 @@ struct EditRecord {
   bool focused = false;
   bool hot = false;  // border repaints that do not come from the mouse
   bool buttonDown = false;
+  // The mouse has just come over the edit box: its next paint of the ring
+  // draws it hot, later ones (typing) do not until the mouse comes again.
+  bool hotOnce = false;
 };
 
 // A combo box; its edit part and its list are registered with those kinds.

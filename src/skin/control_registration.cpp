@@ -160,10 +160,25 @@ void SkinEngine::RegisterEdit(int index, QWidget* edit) {
   changes.SetProperty(edit, kHwLbId, static_cast<long long>(window.edits.size()));
   changes.SetProperty(edit, kHwFuId, index);
   // A text colour set before the window was skinned stays.
-  if (!HasProp(edit, kKjZtys)) changes.SetProperty(edit, kKjZtys, 0);
+  if (!HasProp(edit, kKjZtys))
+    changes.SetProperty(edit, kKjZtys, SeedTextColour(edit, QPalette::Text));
   changes.InstallFilter(edit, new EditEvents(this, edit));
   changes.SetMouseTracking(edit, true);
   if (auto* line = qobject_cast<QLineEdit*>(edit)) {
+    // The ring is two pixels of margin around the text, in place of the
+    // style's frame; under a veil the edit box's own base is see-through.
+    if (line->hasFrame()) {
+      line->setFrame(false);
+      changes.Add(line, [line] { line->setFrame(true); });
+    }
+    const QMargins margins = line->contentsMargins();
+    line->setContentsMargins(kEditRingWidth, kEditRingWidth, kEditRingWidth, kEditRingWidth);
+    changes.Add(line, [line, margins] { line->setContentsMargins(margins); });
+    QPalette palette = line->palette();
+    if (settings_.veilAlphaGiven) palette.setColor(QPalette::Base, Qt::transparent);
+    const auto colour = static_cast<ColorRef>(GetProp(line, kKjZtys));
+    palette.setColor(QPalette::Text, QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    changes.SetPalette(line, palette);
     window.connections.push_back(QObject::connect(line, &QLineEdit::textChanged, line,
                                                   [this, line] { OnChildNotification(line); }));
   }
@@ -237,8 +252,29 @@ void SkinEngine::RegisterList(int index, QWidget* control, int kind) {
   auto* filter = new ListEvents(this, control);
   changes.InstallFilter(control, filter);
   if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
-    area->viewport()->installEventFilter(filter);
-    changes.SetMouseTracking(area->viewport(), true);
+    QWidget* viewport = area->viewport();
+    viewport->installEventFilter(filter);
+    changes.SetMouseTracking(viewport, true);
+    // A bordered list gets a ring of two pixels, drawn by the engine in place
+    // of the style's frame.
+    if (kind != kListComboList && area->frameShape() != QFrame::NoFrame) {
+      const QFrame::Shape shape = area->frameShape();
+      const QFrame::Shadow shadow = area->frameShadow();
+      const int width = area->lineWidth();
+      area->setFrameStyle(QFrame::Box | QFrame::Plain);
+      area->setLineWidth(kEditRingWidth);
+      changes.Add(area, [area, shape, shadow, width] {
+        area->setFrameStyle(shape | shadow);
+        area->setLineWidth(width);
+      });
+    }
+    // Under a veil the rows lie on the picture: the viewport paints no base
+    // of its own, which also keeps Qt from scrolling it by copying pixels
+    // (the veil stays where the picture is, the rows move over it).
+    if (settings_.veilAlphaGiven && kind != kListComboList && viewport->autoFillBackground()) {
+      viewport->setAutoFillBackground(false);
+      changes.Add(viewport, [viewport] { viewport->setAutoFillBackground(true); });
+    }
   } else {
     changes.SetMouseTracking(control, true);
   }

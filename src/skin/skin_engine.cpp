@@ -326,6 +326,12 @@ void SkinEngine::SetEditTextColor(QWidget* control, ColorRef colour) {
     if (combo->lineEdit() != nullptr) target = combo->lineEdit();
   }
   SetProp(target, kKjZtys, colour);
+  // A skinned edit box draws its text in that colour.
+  if (ControlRecordOf(target, &WindowRecord::edits) != nullptr) {
+    QPalette palette = target->palette();
+    palette.setColor(QPalette::Text, QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    target->setPalette(palette);
+  }
 }
 
 void SkinEngine::SetCaptionButtonImages(QWidget* window, const std::vector<ByteSet>& images) {

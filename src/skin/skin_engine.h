@@ -197,6 +197,18 @@ class SkinEngine {
   // is not skinned).
   QImage RenderButton(const QWidget* button) const;
   QImage RenderSlider(const QWidget* slider) const;
+  // Edit boxes and lists: the ring around a control's content (its rectangle
+  // less its contents rectangle), whether the control draws one, the edit
+  // box's look (ring and veiled content; `hot` for the ring drawn hot), a
+  // list's ring, and the veiled picture under a list's rows (null without a
+  // veil alpha).
+  static QRegion RingOf(const QWidget* control);
+  bool HasRing(const QWidget* control) const;
+  QImage RenderEdit(const QWidget* edit, bool hot) const;
+  QImage RenderListRing(const QWidget* list) const;
+  QImage RenderListBackground(const QWidget* viewport) const;
+  // A list header's look: every section a tile over the picture.
+  QImage RenderHeader(const QWidget* header) const;
   // The state a skinned button is drawn in (skin::kState... bits).
   int ButtonState(const QWidget* button) const;
   // The check-box glyphs.
