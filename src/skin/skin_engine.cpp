@@ -215,6 +215,8 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
     AddBottomBar(index, *options.bottomBarHeight,
                  options.bottomBarItems.value_or(std::vector<BottomBarItem>{}));
     r.bottomBarTextColour = kTitleColour;
+    r.bottomBarFont = Sys(kTitleFontUtf8);
+    r.bottomBarFontSize = kTitleFontSize;
   }
   LayoutBottomBar(index);
   RegisterControls(index, window);
@@ -237,6 +239,18 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
   // the rounded shape are made see-through instead.
   r.translucentShape = QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
   if (r.translucentShape) r.changes.SetAttribute(window, Qt::WA_TranslucentBackground, true);
+  // A window the user can resize keeps between the smallest and the largest
+  // size; a window of fixed size keeps its size.
+  if (r.resizable && window->minimumSize() != window->maximumSize()) {
+    const QSize smallest = window->minimumSize();
+    const QSize largest = window->maximumSize();
+    r.changes.Add(window, [window, smallest, largest] {
+      window->setMinimumSize(smallest);
+      window->setMaximumSize(largest);
+    });
+    window->setMinimumSize(r.smallest);
+    if (r.largest.isValid()) window->setMaximumSize(r.largest);
+  }
   window->installEventFilter(r.filter.get());
   r.connections.push_back(QObject::connect(window, &QObject::destroyed, r.filter.get(),
                                            [this, window] { WindowDestroyed(window); }));
@@ -361,42 +375,17 @@ void SkinEngine::SetCaptionButtonImages(QWidget* window, const std::vector<ByteS
   window->update();
 }
 
-void SkinEngine::AddBottomBar(int index, int height, const std::vector<BottomBarItem>& items) {
+void SkinEngine::DockChild(QWidget* window, QWidget* child) {
+  const int index = WindowIndexOf(window);
   WindowRecord* r = Record(index);
-  if (r == nullptr) return;
-  r->bottomBarHeight = height;
-  r->bottomBarItems = items;
-  r->fullRepaint = true;
+  if (r == nullptr || child == nullptr || child->parentWidget() != window) return;
+  for (const auto& docked : r->dockedChildren)
+    if (docked == child) return;
+  r->dockedChildren.emplace_back(child);
+  LayoutDockedChildren(index);
 }
 
-void SkinEngine::SetBottomBarItem(QWidget* window, int item, const Text& text,
-                                  std::optional<ByteSet> image, std::optional<int> value) {
-  WindowRecord* r = Record(WindowIndexOf(window));
-  if (r == nullptr || item < 1 || item > static_cast<int>(r->bottomBarItems.size())) return;
-  BottomBarItem& it = r->bottomBarItems[static_cast<std::size_t>(item - 1)];
-  it.text = text;
-  if (image) it.image = *image;
-  if (value) it.value = *value;
-  r->fullRepaint = true;
-  window->update();
-}
-
-// The bottom bar lies along the lower edge; its items share its width.
-void SkinEngine::LayoutBottomBar(int index) {
-  WindowRecord* r = Record(index);
-  if (r == nullptr || !r->window || r->bottomBarHeight <= 0) return;
-  const int w = r->window->width();
-  const int h = r->window->height();
-  r->bottomBar = QRect(0, h - r->bottomBarHeight, w, r->bottomBarHeight);
-  const auto count = static_cast<int>(r->bottomBarItems.size());
-  for (int i = 0; i < count; ++i) {
-    const double itemWidth = static_cast<double>(w) / count;
-    r->bottomBarItems[static_cast<std::size_t>(i)].rect =
-        QRectF(i * itemWidth, r->bottomBar.top(), itemWidth, r->bottomBarHeight);
-  }
-}
-
-// Docked children fill the area under the caption.
+// Docked children fill the area under the caption (and above the bottom bar).
 void SkinEngine::LayoutDockedChildren(int index) {
   WindowRecord* r = Record(index);
   if (r == nullptr || !r->window) return;

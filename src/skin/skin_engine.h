@@ -94,10 +94,22 @@ class SkinEngine {
   // Replaces the pictures of the standard caption buttons in the order
   // minimize, maximize, restore, close (an empty byte set keeps a picture).
   void SetCaptionButtonImages(QWidget* window, const std::vector<ByteSet>& images);
+  // The bottom bar: `height` pixels along the window's lower edge, its items
+  // side by side in equal shares, each an optional picture and a text.
   void AddBottomBar(int index, int height, const std::vector<BottomBarItem>& items);
+  // Changes one item (1-based) and redraws only it.
   void SetBottomBarItem(QWidget* window, int item, const Text& text,
                         std::optional<ByteSet> image = std::nullopt,
                         std::optional<int> value = std::nullopt);
+  // The bar's text colour, fill colour and alpha, and font; values not given
+  // stay.
+  void SetBottomBarStyle(QWidget* window, std::optional<ColorRef> textColour,
+                         std::optional<ColorRef> fillColour, std::optional<int> fillAlpha,
+                         std::optional<Text> fontName, std::optional<float> fontSize,
+                         std::optional<int> fontStyle);
+  // Keeps `child` (a child of the window) filling the area under the caption
+  // and above the bottom bar, now and after every size change.
+  void DockChild(QWidget* window, QWidget* child);
 
   // Containers and see-through controls. Both return the container index
   // (MakeTransparent: 0 for a control without children).
@@ -137,6 +149,11 @@ class SkinEngine {
   void RestoreCaptionArea(int index, const QRect& area, ImgGraphics& g);
   void LayoutCaptionButtons(int index);
   void LayoutBottomBar(int index);
+  // The bar's fill under its items, one item, and an area of the bar copied
+  // back from the image made before its items were drawn.
+  void PaintBottomBar(int index, ImgGraphics& g);
+  void PaintBottomBarItem(int index, ImgGraphics& g, int item);
+  void RestoreBarArea(int index, const QRect& area, ImgGraphics& g);
   void LayoutDockedChildren(int index);
   int HitTestCaptionButton(int index, int x, int y) const;
   int FindMaximizeButton(int index) const;

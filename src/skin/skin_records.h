@@ -129,6 +129,11 @@ struct WindowRecord {
   std::vector<BottomBarItem> bottomBarItems;
   QRect bottomBar;
   ColorRef bottomBarTextColour = skin::kTitleColour;
+  ColorRef bottomBarFillColour = skin::kBottomBarFillColour;
+  int bottomBarFillAlpha = skin::kBottomBarFillAlpha;
+  Text bottomBarFont;
+  float bottomBarFontSize = skin::kTitleFontSize;
+  int bottomBarFontStyle = 0;
 
   std::vector<OverlayRecord> overlays;
   std::vector<ContainerRecord> containers;

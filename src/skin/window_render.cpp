@@ -120,6 +120,7 @@ void SkinEngine::RenderBackground(int index, bool copy) {
     g.CreateFromImage(r->cache);
     PaintBackdrop(g, index);
     if (r->frameDrawn) PaintBorder(index, g);
+    if (r->frameDrawn && r->bottomBarHeight > 0) PaintBottomBar(index, g);
   }
   if (r->frameDrawn) {
     // The clean caption copy: a copy of its own, so later drawing on the cache
@@ -132,6 +133,8 @@ void SkinEngine::RenderBackground(int index, bool copy) {
     if (r->titleShown) PaintTitle(index, g, nullptr, false);
     for (int i = 1; i <= static_cast<int>(r->buttons.size()); ++i)
       PaintCaptionButton(index, i, g, false, false, 0);
+    for (int i = 1; i <= static_cast<int>(r->bottomBarItems.size()); ++i)
+      PaintBottomBarItem(index, g, i);
   }
   ++r->renderCount;
   r->fullRepaint = false;
