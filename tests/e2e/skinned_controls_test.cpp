@@ -1,6 +1,6 @@
-// The player's skinned push buttons, check boxes and seek slider under a real
-// X server, at its own size and at twice its size: the hot look under the
-// pointer, drawn sharp at every scale.
+// The player's skinned window under a real X server, at its own size and at
+// twice its size: the hot look of a push button under the pointer, the song
+// list under the veil, everything drawn sharp at every scale.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -16,6 +16,17 @@ constexpr int kChartX = 51;
 constexpr int kChartY = 150;
 constexpr int kChartTop = 139;
 constexpr int kLookDeadlineMs = 10000;
+// The middle of the song list's second row.
+constexpr int kSecondRowY = 236;
+
+// How many dark (text) pixels `area` of `shot` holds.
+int Ink(const QImage& shot, const QRect& area) {
+  int dark = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (shot.pixelColor(x, y).lightness() < 80) ++dark;
+  return dark;
+}
 
 class SkinnedControls : public PlayerTest {
  protected:
@@ -54,12 +65,46 @@ class SkinnedControls : public PlayerTest {
   }
 };
 
+// The song list shows the picture under the veil: neither the platform's
+// white base nor the bare picture.
+void ExpectVeiledList(const QImage& shot, int scale) {
+  const QColor inside = shot.pixelColor(200 * scale, 450 * scale);
+  EXPECT_NE(inside, QColor(Qt::white));
+  EXPECT_GT(inside.lightness(), 150) << inside.name().toStdString();
+}
+
 TEST_F(SkinnedControls, TheChartButtonUnderThePointerTurnsHot) {
   const QImage shot = HoverChartButton();
   QDir().mkpath(QStringLiteral(VEXO_SCREENSHOT_DIR));
   EXPECT_TRUE(shot.save(QStringLiteral(VEXO_SCREENSHOT_DIR "/skinned_controls.png")));
   // The neighbouring chart button stays in its normal look.
   EXPECT_NE(shot.pixelColor(kChartX + 95, kChartTop), kTheme);
+  ExpectVeiledList(shot, 1);
+
+  // The chart fills the list; a chosen row keeps its opaque highlight over
+  // the veil, the other rows show the picture through it.
+  const QRect at = x.Geometry(window);
+  ASSERT_TRUE(x.ClickAt(at.x() + kChartX, at.y() + kChartY));
+  QImage songs;
+  ASSERT_TRUE(x.WaitFor(
+      [&] {
+        songs = x.Screenshot(window);
+        return Ink(songs, QRect(80, kSecondRowY - 8, 200, 16)) > 20;
+      },
+      kStartDeadlineMs))
+      << "no rows came";
+  ASSERT_TRUE(x.ClickAt(at.x() + 200, at.y() + kSecondRowY));
+  ASSERT_TRUE(x.WaitFor(
+      [&] {
+        songs = x.Screenshot(window);
+        const QColor row = songs.pixelColor(330, kSecondRowY);
+        return row.blue() - row.red() > 80;
+      },
+      kLookDeadlineMs))
+      << "the chosen row shows no highlight";
+  EXPECT_TRUE(songs.save(QStringLiteral(VEXO_SCREENSHOT_DIR "/skinned_window_songs.png")));
+  const QColor other = songs.pixelColor(330, kSecondRowY + 40);
+  EXPECT_LT(other.blue() - other.red(), 80);
 }
 
 class SkinnedControlsAtScale2 : public SkinnedControls {
@@ -67,15 +112,21 @@ class SkinnedControlsAtScale2 : public SkinnedControls {
   SkinnedControlsAtScale2() : SkinnedControls(2) {}
 };
 
-TEST_F(SkinnedControlsAtScale2, TheButtonIsPaintedAtTheScreensResolution) {
+TEST_F(SkinnedControlsAtScale2, TheWindowIsPaintedAtTheScreensResolution) {
   const QImage shot = HoverChartButton();
   QDir().mkpath(QStringLiteral(VEXO_SCREENSHOT_DIR));
   EXPECT_TRUE(shot.save(QStringLiteral(VEXO_SCREENSHOT_DIR "/skinned_controls_scale2.png")));
-  // The outline's top device row is the theme colour itself along the
-  // button: drawn at the screen's resolution, not blended with the face by
-  // scaling a half-size picture up.
-  for (int x = (kChartX - 20) * 2; x < (kChartX + 20) * 2; x += 5)
+  // Drawn at the screen's resolution, not a half-size picture scaled up.
+  // The one-pixel outline covers exactly two device rows, unblended.
+  for (int x = (kChartX - 20) * 2; x < (kChartX + 20) * 2; x += 5) {
     EXPECT_EQ(shot.pixelColor(x, kChartTop * 2), kTheme) << x;
+    EXPECT_EQ(shot.pixelColor(x, kChartTop * 2 + 1), kTheme) << x;
+    EXPECT_NE(shot.pixelColor(x, kChartTop * 2 + 2), kTheme) << x;
+  }
+  // The window's dark outer border line: two device rows of one colour.
+  for (int x = 300; x < 500; x += 50)
+    EXPECT_EQ(shot.pixelColor(x, 0), shot.pixelColor(x, 1)) << x;
+  ExpectVeiledList(shot, 2);
 }
 
 }  // namespace
