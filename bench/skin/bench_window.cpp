@@ -57,12 +57,14 @@ void AddPlayerControls(QWidget* window, QPushButton** play, QSlider** slider) {
 
 }  // namespace
 
-PlayerLikeWindow::PlayerLikeWindow(bool controls, bool skinControls)
+PlayerLikeWindow::PlayerLikeWindow(bool controls, bool skinControls,
+                                   const std::function<void(QWidget*)>& populate)
     : window(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   window.setWindowFlag(Qt::WindowMinimizeButtonHint, true);
   window.setFixedSize(kWidth, kHeight);
   window.setWindowTitle(QStringLiteral("Vexo"));
   if (controls) AddPlayerControls(&window, &playButton, &slider);
+  if (populate) populate(&window);
   engine.SetCaptionIcon(assets::CaptionIcon());
   engine.SetSkinPicture(Text(), assets::BackgroundPicture(), std::nullopt, std::nullopt,
                         skin::kLayoutStretched);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QWidget>
+#include <functional>
 
 #include "skin/skin_engine.h"
 
@@ -20,7 +21,9 @@ struct PlayerLikeWindow {
   // `controls`: put the player's buttons, check boxes and slider on the
   // window; `skinControls`: let the skin paint them (else the platform style
   // does).
-  explicit PlayerLikeWindow(bool controls = false, bool skinControls = true);
+  // `populate` puts further controls on the window before it is skinned.
+  explicit PlayerLikeWindow(bool controls = false, bool skinControls = true,
+                            const std::function<void(QWidget*)>& populate = {});
   QApplication& app = App();  // first: widgets need it
   SkinEngine engine;
   QWidget window;

@@ -47,7 +47,9 @@ BENCHMARK(BM_FullRender)->Unit(benchmark::kMicrosecond);
 
 void BM_OrdinaryPaint(benchmark::State& state) {
   PlayerLikeWindow w;
-  QImage screen(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  const qreal ratio = w.window.devicePixelRatioF();
+  QImage screen(QSize(kWidth, kHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
+  screen.setDevicePixelRatio(ratio);
   const QRect all(0, 0, kWidth, kHeight);
   for (auto _ : state) {
     QPainter painter(&screen);
