@@ -40,7 +40,6 @@ struct SliderRecord {
 struct EditRecord {
   QPointer<QWidget> control;
   bool focused = false;
-  bool hot = false;  // border repaints that do not come from the mouse
   bool buttonDown = false;
   // The mouse has just come over the edit box: its next paint of the ring
   // draws it hot, later ones (typing) do not until the mouse comes again.

@@ -52,7 +52,9 @@ bool ListEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Paint: {
       if (onViewport) {
         // The rows lie on the picture seen through the veil; the view draws
-        // them, its grid and its selection over it.
+        // them, its grid and its selection over it. A combo box's drop-down
+        // list lies in a window of its own and keeps its base.
+        if (record->kind == kListComboList) return false;
         const QImage veiled = engine_->RenderListBackground(viewport);
         if (veiled.isNull()) return false;
         QPainter painter(viewport);
