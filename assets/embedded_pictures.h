@@ -27,5 +27,9 @@ const ByteSet& CaptionIcon();
 // over it when the box is ticked.
 const ByteSet& CheckBoxSquarePicture();
 const ByteSet& CheckMarkPicture();
+// The same drawn at twice the size (26 x 26), for screens of device pixel
+// ratio 2 and above.
+const ByteSet& CheckBoxSquarePicture2x();
+const ByteSet& CheckMarkPicture2x();
 
 }  // namespace vexo::assets

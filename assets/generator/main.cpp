@@ -74,6 +74,8 @@ int main(int argc, char** argv) {
       {"CaptionIcon", "caption_icon.ico", WriteIco(DrawCaptionIcon())},
       {"CheckBoxSquarePicture", "check_box_square.png", EncodePng(DrawCheckBoxSquare())},
       {"CheckMarkPicture", "check_mark.png", EncodePng(DrawCheckMark())},
+      {"CheckBoxSquarePicture2x", "check_box_square@2x.png", EncodePng(DrawCheckBoxSquare(2))},
+      {"CheckMarkPicture2x", "check_mark@2x.png", EncodePng(DrawCheckMark(2))},
   };
 
   QByteArray source =

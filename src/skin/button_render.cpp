@@ -79,7 +79,8 @@ QImage SkinEngine::RenderButton(const QWidget* control) const {
       PaintPushButton(g, look);
       break;
     case kButtonKindCheck:
-      PaintCheckBox(g, look, checkSquare_, checkMark_);
+      PaintCheckBox(g, look, CheckBoxSquare(control->devicePixelRatioF()),
+                    CheckMark(control->devicePixelRatioF()));
       break;
     case kButtonKindRadio:
       PaintRadioButton(g, look);

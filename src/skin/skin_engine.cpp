@@ -22,6 +22,8 @@ SkinEngine::SkinEngine() : random_(std::random_device{}()) {
   settings_.skinColour = ButtonFaceColour();
   checkSquare_.LoadFromBytes(assets::CheckBoxSquarePicture());
   checkMark_.LoadFromBytes(assets::CheckMarkPicture());
+  checkSquare2x_.LoadFromBytes(assets::CheckBoxSquarePicture2x());
+  checkMark2x_.LoadFromBytes(assets::CheckMarkPicture2x());
 }
 
 SkinEngine::~SkinEngine() {

@@ -228,9 +228,13 @@ class SkinEngine {
   QImage RenderHeader(const QWidget* header) const;
   // The state a skinned button is drawn in (skin::kState... bits).
   int ButtonState(const QWidget* button) const;
-  // The check-box glyphs.
-  const ImgBitmap& CheckBoxSquare() const { return checkSquare_; }
-  const ImgBitmap& CheckMark() const { return checkMark_; }
+  // The check-box glyphs for a device pixel ratio (drawn 13 x 13 either way).
+  const ImgBitmap& CheckBoxSquare(qreal ratio = 1.0) const {
+    return ratio > 1.0 ? checkSquare2x_ : checkSquare_;
+  }
+  const ImgBitmap& CheckMark(qreal ratio = 1.0) const {
+    return ratio > 1.0 ? checkMark2x_ : checkMark_;
+  }
 
   ContainerRecord* FindContainer(const QWidget* control, int* windowIndex = nullptr);
   OverlayRecord* FindOverlay(const QWidget* control, int* windowIndex = nullptr);
@@ -286,6 +290,8 @@ class SkinEngine {
   ImgBitmap captionIcon_;
   ImgBitmap checkSquare_;
   ImgBitmap checkMark_;
+  ImgBitmap checkSquare2x_;
+  ImgBitmap checkMark2x_;
   mutable std::mt19937 random_;
 };
 
