@@ -23,5 +23,13 @@ const ByteSet& CaptionHelpPicture();
 const ByteSet& CaptionMenuPicture();
 // The icon at the left of every caption bar: an icon file, one 32 x 32 image.
 const ByteSet& CaptionIcon();
+// The skin's check-box glyphs: PNG, 13 x 13, the square and the tick drawn
+// over it when the box is ticked.
+const ByteSet& CheckBoxSquarePicture();
+const ByteSet& CheckMarkPicture();
+// The same drawn at twice the size (26 x 26), for screens of device pixel
+// ratio 2 and above.
+const ByteSet& CheckBoxSquarePicture2x();
+const ByteSet& CheckMarkPicture2x();
 
 }  // namespace vexo::assets

@@ -19,7 +19,7 @@ if(VEXO_TSAN)
   target_link_options(vexo_options INTERFACE -fsanitize=thread)
 endif()
 
-# vexo_test(<name> [QT] SOURCES ... LIBS ... [LOCKS ...]): one GoogleTest
+# vexo_test(<name> [QT] SOURCES ... LIBS ... [LOCKS ...] [ENV VAR=value]): one GoogleTest
 # executable per subsystem, its cases discovered by ctest. QT: the test main
 # creates a QApplication first (tests/support), for tests that drive real
 # controls. LOCKS names the shared resources every case of the executable
@@ -32,9 +32,10 @@ endif()
 #                 with a desktop session holds it
 #   postgres_server  the PostgreSQL test database, which one test stops and
 #                 starts again
+# ENV adds one VAR=value setting to the environment the cases run in.
 include(GoogleTest)
 function(vexo_test name)
-  cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
+  cmake_parse_arguments(T "QT" "TIMEOUT;ENV" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   if(T_QT)
     set(T_MAIN vexo_qt_test_main)
@@ -60,6 +61,9 @@ function(vexo_test name)
   set(home ${CMAKE_BINARY_DIR}/test-home)
   set(environment
       "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${home}/data;XDG_CACHE_HOME=${home}/cache;XDG_CONFIG_HOME=${home}/config")
+  if(T_ENV)
+    string(APPEND environment ";${T_ENV}")
+  endif()
   set(properties "ENVIRONMENT \"${environment}\"")
   if(T_LOCKS)
     string(APPEND properties " RESOURCE_LOCK \"${T_LOCKS}\"")

@@ -11,6 +11,7 @@
 
 #include "backdrop.h"
 #include "caption_pictures.h"
+#include "check_box_glyphs.h"
 #include "ico_writer.h"
 #include "icons.h"
 
@@ -95,6 +96,10 @@ int main(int argc, char** argv) {
       {"CaptionHelpPicture", "caption_help.png", EncodePng(DrawCaptionHelp())},
       {"CaptionMenuPicture", "caption_menu.png", EncodePng(DrawCaptionMenu())},
       {"CaptionIcon", "caption_icon.ico", WriteIco(DrawCaptionIcon())},
+      {"CheckBoxSquarePicture", "check_box_square.png", EncodePng(DrawCheckBoxSquare())},
+      {"CheckMarkPicture", "check_mark.png", EncodePng(DrawCheckMark())},
+      {"CheckBoxSquarePicture2x", "check_box_square@2x.png", EncodePng(DrawCheckBoxSquare(2))},
+      {"CheckMarkPicture2x", "check_mark@2x.png", EncodePng(DrawCheckMark(2))},
   };
 
   QByteArray source =

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "assets/embedded_pictures.h"
+#include "bench_window.h"
 #include "imaging/bitmap.h"
 #include "playback/media_play.h"
 #include "skin/picture_colour.h"
@@ -26,42 +27,15 @@
 namespace vexo {
 namespace {
 
-constexpr int kWidth = 392;
-constexpr int kHeight = 622;
 constexpr int kSongMs = 60000;
 constexpr int kFadeCycles = 10;
 // A frame counts as on time when it comes within this much of 20 ms.
 constexpr qint64 kLateToleranceMs = 5;
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "vexo_skin_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
-
-// The player's window: frameless, minimize box, skinned with the embedded picture.
-struct PlayerLikeWindow {
-  PlayerLikeWindow() : window(nullptr, Qt::Window | Qt::FramelessWindowHint) {
-    window.setWindowFlag(Qt::WindowMinimizeButtonHint, true);
-    window.setFixedSize(kWidth, kHeight);
-    window.setWindowTitle(QStringLiteral("Vexo"));
-    engine.SetCaptionIcon(assets::CaptionIcon());
-    engine.SetSkinPicture(Text(), assets::BackgroundPicture(), std::nullopt, std::nullopt,
-                          skin::kLayoutStretched);
-    engine.SetControlOptions(true, 150);
-    SkinWindowOptions options;
-    options.resizable = false;
-    engine.SkinWindow(&window, options);
-    index = engine.WindowIndexOf(&window);
-    engine.RenderBackground(index, false);
-  }
-  QApplication& app = App();  // first: widgets need it
-  SkinEngine engine;
-  QWidget window;
-  int index = 0;
-};
+using bench::App;
+using bench::kHeight;
+using bench::kWidth;
+using bench::PlayerLikeWindow;
 
 void BM_FullRender(benchmark::State& state) {
   PlayerLikeWindow w;
@@ -73,7 +47,9 @@ BENCHMARK(BM_FullRender)->Unit(benchmark::kMicrosecond);
 
 void BM_OrdinaryPaint(benchmark::State& state) {
   PlayerLikeWindow w;
-  QImage screen(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  const qreal ratio = w.window.devicePixelRatioF();
+  QImage screen(QSize(kWidth, kHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
+  screen.setDevicePixelRatio(ratio);
   const QRect all(0, 0, kWidth, kHeight);
   for (auto _ : state) {
     QPainter painter(&screen);

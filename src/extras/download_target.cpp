@@ -1,6 +1,8 @@
 #include "extras/download_target.h"
 
+#include <QFileInfo>
 #include <string_view>
+#include <system_error>
 
 #include "extras/extras_constants.h"
 #include "platform/codepage.h"
@@ -33,6 +35,16 @@ std::optional<QString> DownloadTarget(const std::filesystem::path& folder, const
   path += QLatin1Char('/');
   path += QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
   return path;
+}
+
+std::filesystem::path DownloadFolder(const std::filesystem::path& programFolder,
+                                     const std::filesystem::path& userDownloads) {
+  const QFileInfo program(QString::fromStdU16String(programFolder.u16string()));
+  if (program.isDir() && program.isWritable()) return programFolder;
+  if (userDownloads.empty()) return programFolder;  // the save then fails as it would have
+  std::error_code ignored;
+  std::filesystem::create_directories(userDownloads, ignored);
+  return userDownloads;
 }
 
 }  // namespace vexo

@@ -16,4 +16,10 @@ namespace vexo {
 std::optional<QString> DownloadTarget(const std::filesystem::path& folder, const Text& name,
                                       const Text& id);
 
+// The folder songs are saved in: the program's folder, as the player always
+// saves them, while it can be written there; otherwise (a player installed
+// under a system folder) the user's download folder, made when missing.
+std::filesystem::path DownloadFolder(const std::filesystem::path& programFolder,
+                                     const std::filesystem::path& userDownloads);
+
 }  // namespace vexo

@@ -1,5 +1,7 @@
 #include "extras/download_worker.h"
 
+#include <QStandardPaths>
+
 #include "extras/download_target.h"
 #include "extras/extras_constants.h"
 #include "extras/song_file.h"
@@ -57,7 +59,12 @@ bool DownloadSong(const std::filesystem::path& folder, const SongRowCells& row) 
 }
 
 void DownloadWorker(const DownloadView& v, const ExtrasState& s) {
-  const std::filesystem::path folder = s.programFolder.empty() ? ProgramFolder() : s.programFolder;
+  const std::filesystem::path folder =
+      s.programFolder.empty()
+          ? DownloadFolder(
+                ProgramFolder(),
+                QStandardPaths::writableLocation(QStandardPaths::DownloadLocation).toStdU16String())
+          : s.programFolder;
   const bool saved = DownloadSong(folder, ReadCurrentRow(v.超级列表框1));
   ShowMessage(Sys(saved ? kDownloadSucceededUtf8 : kDownloadFailedUtf8));
 }

@@ -56,6 +56,17 @@ bool ImgBitmap::Create(int width, int height, int pixel_format) {
   return Adopt(std::move(image), pixel_format);
 }
 
+bool ImgBitmap::CreateAtRatio(int width, int height, double ratio, int pixel_format) {
+  if (!(ratio > 0)) {
+    Dispose();
+    return ImgRecord(kStatusInvalidParameter);
+  }
+  const auto pixels = [ratio](int logical) { return static_cast<int>(std::ceil(logical * ratio)); };
+  if (!Create(pixels(width), pixels(height), pixel_format)) return false;
+  image_->setDevicePixelRatio(ratio);
+  return true;
+}
+
 bool ImgBitmap::CreateFromPlatformBitmap(const QImage& bitmap) {
   Dispose();
   if (bitmap.isNull()) return ImgRecord(kStatusInvalidParameter);

@@ -20,6 +20,10 @@ class ImgBitmap : public ImgImage {
   // A new width x height bitmap in `pixel_format` (kPixelFormat32bppARGB ...),
   // every pixel transparent black. A bitmap already held is released first.
   bool Create(int width, int height, int pixel_format = kPixelFormat32bppARGB);
+  // The same for a high-resolution device: `width` x `height` logical pixels
+  // of `ratio` x `ratio` pixels each (the picture has the ratio set; drawing
+  // surfaces made on it draw in logical pixels).
+  bool CreateAtRatio(int width, int height, double ratio, int pixel_format = kPixelFormat32bppARGB);
   // A bitmap holding a copy of a platform bitmap.
   bool CreateFromPlatformBitmap(const QImage& bitmap);
   // A width x height bitmap of `icon` (32-bit ARGB). Needs the GUI application.

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QtMath>
+#include <cmath>
 #include <utility>
 
 #include "imaging/brush.h"
@@ -59,6 +61,7 @@ ImgGraphics& ImgGraphics::operator=(ImgGraphics&& other) noexcept {
     painter_ = std::move(other.painter_);
     target_ = std::move(other.target_);
     device_ = std::exchange(other.device_, nullptr);
+    ratio_ = other.ratio_;
     world_ = other.world_;
     clip_ = std::move(other.clip_);
     compositing_mode_ = other.compositing_mode_;
@@ -82,6 +85,7 @@ bool ImgGraphics::Begin(QPaintDevice* device) {
   if (device == nullptr || !painter->begin(device)) return ImgRecord(kStatusInvalidParameter);
   painter_ = std::move(painter);
   device_ = device;
+  ratio_ = device->devicePixelRatio() > 0 ? device->devicePixelRatio() : 1.0;
   world_ = QTransform();
   clip_.reset();
   compositing_mode_ = kCompositingModeSourceOver;
@@ -294,13 +298,25 @@ bool ImgGraphics::PixelCentresAtIntegers() const {
          pixel_offset_mode_ != kPixelOffsetModeHighQuality;
 }
 
-QTransform ImgGraphics::ShapeTransform() const {
-  if (!PixelCentresAtIntegers()) return world_;
+QTransform ImgGraphics::ShapeTransform(bool odd_stroke) const {
+  // Without antialiasing, a line of odd width on a high-resolution device is
+  // centred on its logical pixel so it covers that pixel's device rows, not
+  // half of them and half of the row before (a line of even width already
+  // lies on whole pixels).
+  const bool centre = PixelCentresAtIntegers() || (odd_stroke && ratio_ > 1.0);
+  if (!centre) return world_;
   return world_ * QTransform::fromTranslate(kHalfPixel, kHalfPixel);
 }
 
-void ImgGraphics::UseShapeTransform() {
-  painter_->setWorldTransform(ShapeTransform());
+void ImgGraphics::UseShapeTransform(bool odd_stroke) {
+  painter_->setWorldTransform(ShapeTransform(odd_stroke));
+}
+
+QSize ImgGraphics::DevicePixels() const {
+  const int type = device_->devType();
+  if (type == QInternal::Image || type == QInternal::Pixmap)
+    return QSize(device_->width(), device_->height());
+  return QSize(qCeil(device_->width() * ratio_), qCeil(device_->height() * ratio_));
 }
 
 void ImgGraphics::UseImageTransform() {
@@ -310,7 +326,7 @@ void ImgGraphics::UseImageTransform() {
 bool ImgGraphics::Stroke(const ImgPen& pen, const QPainterPath& outline) {
   if (!CheckHeld()) return false;
   if (pen.IsEmpty()) return ImgRecord(kStatusInvalidParameter);
-  UseShapeTransform();
+  UseShapeTransform(std::lround(pen.Stroke().widthF()) % 2 == 1);
   painter_->strokePath(outline, pen.Stroke());
   return ImgRecord(kStatusOk);
 }
@@ -318,7 +334,7 @@ bool ImgGraphics::Stroke(const ImgPen& pen, const QPainterPath& outline) {
 bool ImgGraphics::Fill(const ImgBrush& brush, const QPainterPath& area) {
   if (!CheckHeld()) return false;
   if (brush.IsEmpty()) return ImgRecord(kStatusInvalidParameter);
-  UseShapeTransform();
+  UseShapeTransform(false);
   if (const QPainterPath* outline = brush.Outline()) {
     // A path gradient paints only inside its own path.
     painter_->fillPath(area.intersected(*outline), brush.Paint());
@@ -434,18 +450,20 @@ bool ImgGraphics::DrawPicture(const QImage& picture, const QRectF& destination,
                               const QRectF& source) {
   UseImageTransform();
   const QRectF on_device = world_.mapRect(destination);
-  const bool scaled = on_device.size() != source.size();
+  const QSizeF in_pixels = on_device.size() * ratio_;
+  const bool scaled = in_pixels != source.size();
   if (scaled && HighQualityScaling() && world_.type() <= QTransform::TxScale &&
-      on_device.width() >= 1 && on_device.height() >= 1) {
-    // Resample once with area averaging, so a large picture shrinks smoothly
-    // instead of losing the pixels bilinear sampling skips.
-    const QRect target = on_device.toAlignedRect();
+      in_pixels.width() >= 1 && in_pixels.height() >= 1) {
+    // Resample once with area averaging, at the device's own resolution, so a
+    // large picture shrinks smoothly instead of losing the pixels bilinear
+    // sampling skips.
+    const QSize target = QRectF(on_device.topLeft() * ratio_, in_pixels).toAlignedRect().size();
     const QImage part =
         source == QRectF(picture.rect()) ? picture : picture.copy(source.toAlignedRect());
-    const QImage resampled =
-        part.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage resampled = part.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    resampled.setDevicePixelRatio(ratio_);
     painter_->setWorldTransform(QTransform());
-    painter_->drawImage(QRectF(on_device.topLeft(), QSizeF(target.size())), resampled);
+    painter_->drawImage(QRectF(on_device.topLeft(), QSizeF(target) / ratio_), resampled);
     painter_->setWorldTransform(world_);
     return ImgRecord(kStatusOk);
   }
@@ -456,8 +474,10 @@ bool ImgGraphics::DrawPicture(const QImage& picture, const QRectF& destination,
 bool ImgGraphics::DrawImage(const ImgImage& image, float x, float y) {
   if (!CheckHeld()) return false;
   if (image.IsEmpty()) return ImgRecord(kStatusInvalidParameter);
+  // In its own size: its logical size when it is made for a high-resolution
+  // device.
   const QImage& picture = image.Picture();
-  return DrawPicture(picture, QRectF(QPointF(x, y), QSizeF(picture.size())),
+  return DrawPicture(picture, QRectF(QPointF(x, y), picture.deviceIndependentSize()),
                      QRectF(picture.rect()));
 }
 
@@ -476,14 +496,17 @@ bool ImgGraphics::DrawImageRectRect(const ImgImage& image, const QRectF& destina
 }
 
 bool ImgGraphics::ClipTo(const QPainterPath& area_in_world, int combine_mode) {
-  const QRect device_rect(0, 0, device_->width(), device_->height());
-  const QRegion area = PixelRegionOf(world_.map(area_in_world), device_rect);
+  // The clip is made of whole device pixels, so on a high-resolution device
+  // its edges are as fine as the device's.
+  const QRect device_rect(QPoint(0, 0), DevicePixels());
+  const QTransform to_pixels = world_ * QTransform::fromScale(ratio_, ratio_);
+  const QRegion area = PixelRegionOf(to_pixels.map(area_in_world), device_rect);
   QRegion combined;
   if (!CombinePixelRegions(clip_ ? *clip_ : QRegion(device_rect), area, combine_mode, &combined)) {
     return ImgRecord(kStatusInvalidParameter);
   }
   clip_ = combined;
-  painter_->setWorldTransform(QTransform());
+  painter_->setWorldTransform(QTransform::fromScale(1.0 / ratio_, 1.0 / ratio_));
   painter_->setClipRegion(*clip_, Qt::ReplaceClip);
   UseImageTransform();
   return ImgRecord(kStatusOk);
@@ -517,8 +540,9 @@ bool ImgGraphics::ResetClip() {
 QRectF ImgGraphics::GetClipBounds() const {
   if (!CheckHeld()) return {};
   ImgRecord(kStatusOk);
-  const QRectF device_bounds =
-      clip_ ? QRectF(clip_->boundingRect()) : QRectF(0, 0, device_->width(), device_->height());
+  const QRectF pixel_bounds =
+      clip_ ? QRectF(clip_->boundingRect()) : QRectF(QPoint(0, 0), DevicePixels());
+  const QRectF device_bounds(pixel_bounds.topLeft() / ratio_, pixel_bounds.size() / ratio_);
   return world_.inverted().mapRect(device_bounds);
 }
 

@@ -12,6 +12,12 @@
 // with integer coordinates at pixel corners. Clips are never antialiased: a
 // pixel is inside when its centre is, so a clip to (0, 0, w, h) holds exactly
 // w x h pixels.
+//
+// A device with a device pixel ratio r (a high-resolution image or widget) is
+// drawn on in its logical pixels, each r x r device pixels: a one-pixel line
+// without antialiasing covers exactly the r rows of its logical row, and
+// clips and resampled pictures are made at the device's own resolution, so
+// shapes stay exact and pictures sharp.
 #include <QPainterPath>
 #include <QRectF>
 #include <QRegion>
@@ -130,9 +136,11 @@ class ImgGraphics : public ImgObject {
   bool Begin(QPaintDevice* device);
   // The painter's transform for shapes (with the pixel offset) or for images
   // and texts (without).
-  void UseShapeTransform();
+  void UseShapeTransform(bool odd_stroke);
   void UseImageTransform();
-  QTransform ShapeTransform() const;
+  QTransform ShapeTransform(bool odd_stroke) const;
+  // The device's size in its own pixels.
+  QSize DevicePixels() const;
   bool PixelCentresAtIntegers() const;
   bool Fill(const ImgBrush& brush, const QPainterPath& area);
   bool Stroke(const ImgPen& pen, const QPainterPath& outline);
@@ -143,6 +151,7 @@ class ImgGraphics : public ImgObject {
   std::unique_ptr<QPainter> painter_;
   std::shared_ptr<QImage> target_;  // kept alive while drawing onto an image object
   QPaintDevice* device_ = nullptr;
+  qreal ratio_ = 1.0;  // the device's pixels per logical pixel
   QTransform world_;
   std::optional<QRegion> clip_;  // device pixels; none = no clip
   int compositing_mode_ = kCompositingModeSourceOver;

@@ -119,6 +119,14 @@ unsigned ImgImage::Height() const {
   return static_cast<unsigned>(image_->height());
 }
 
+double ImgImage::DevicePixelRatio() const {
+  return image_ ? image_->devicePixelRatio() : 1.0;
+}
+
+QSizeF ImgImage::LogicalSize() const {
+  return image_ ? image_->deviceIndependentSize() : QSizeF();
+}
+
 float ImgImage::HorizontalResolution() const {
   if (!CheckHeld()) return 0;
   ImgRecord(kStatusOk);

@@ -46,6 +46,10 @@ class ImgImage : public ImgObject {
   // Size in pixels, 0 when empty.
   unsigned Width() const;
   unsigned Height() const;
+  // Pixels per logical pixel (1 unless made for a high-resolution device),
+  // and the size in logical pixels.
+  double DevicePixelRatio() const;
+  QSizeF LogicalSize() const;
   // Resolution in dots per inch, 0 when empty.
   float HorizontalResolution() const;
   float VerticalResolution() const;

@@ -1,8 +1,10 @@
 // The caption buttons: their layout, their looks (normal, hover fade,
 // pressed), the fade animation and what each button does.
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 #include "imaging/brush.h"
 #include "imaging/graphics.h"
@@ -11,6 +13,7 @@
 #include "imaging/pen.h"
 #include "skin/rounded_rect.h"
 #include "skin/skin_engine.h"
+#include "skin/window_events.h"
 
 namespace vexo {
 
@@ -80,11 +83,14 @@ int SkinEngine::FindMaximizeButton(int index) const {
 void SkinEngine::RestoreCaptionArea(int index, const QRect& area, ImgGraphics& g) {
   WindowRecord* r = Record(index);
   if (r == nullptr || r->cleanCaption.IsEmpty()) return;
-  const QRect inside = area.intersected(r->cleanCaption.Picture().rect());
+  const QRect inside =
+      area.intersected(QRect(QPoint(0, 0), r->cleanCaption.LogicalSize().toSize()));
   if (inside.isEmpty()) return;
+  const qreal ratio = r->cleanCaption.DevicePixelRatio();
   const int mode = g.GetCompositingMode();
   g.SetCompositingMode(kCompositingModeSourceCopy);
-  g.DrawImageRectRect(r->cleanCaption, QRectF(inside), QRectF(inside));
+  g.DrawImageRectRect(r->cleanCaption, QRectF(inside),
+                      QRectF(QPointF(inside.topLeft()) * ratio, QSizeF(inside.size()) * ratio));
   g.SetCompositingMode(mode);
 }
 
@@ -191,6 +197,19 @@ void SkinEngine::StartHoverTimer(int index) {
   if (r == nullptr || r->timerRunning) return;
   r->timerRunning = true;
   r->hoverTimer->start();
+  if (!leaveWatch_ && qApp != nullptr) {
+    leaveWatch_ = std::make_unique<CaptionLeaveWatch>(this);
+    qApp->installEventFilter(leaveWatch_.get());
+  }
+}
+
+void SkinEngine::StopHoverTimer(WindowRecord& record) {
+  record.hoverTimer->stop();
+  record.timerRunning = false;
+  record.previousHot = 0;
+  const bool anyRunning =
+      std::any_of(windows_.begin(), windows_.end(), [](const auto& w) { return w->timerRunning; });
+  if (!anyRunning) leaveWatch_.reset();
 }
 
 void SkinEngine::HoverStep(int index) {
@@ -204,11 +223,7 @@ void SkinEngine::HoverStep(int index) {
     ++r->fadeOutStep;
     ShowCaptionButton(index, r->fadeOut, false, kHoverAlphaFull - kHoverAlphaStep * r->fadeOutStep);
   }
-  if (!r->timerWanted && (r->fadeOut == 0 || r->fadeOutStep >= kHoverSteps)) {
-    r->hoverTimer->stop();
-    r->timerRunning = false;
-    r->previousHot = 0;
-  }
+  if (!r->timerWanted && (r->fadeOut == 0 || r->fadeOutStep >= kHoverSteps)) StopHoverTimer(*r);
 }
 
 // --- Mouse ----------------------------------------------------------------------
@@ -263,6 +278,14 @@ void SkinEngine::OnMouseLeave(int index) {
     r->fadeIn = r->fadeOut = 0;
     r->previousHot = 0;
   }
+}
+
+void SkinEngine::OnPointerEnteredChild(QWidget* control) {
+  if (control == nullptr || control->isWindow()) return;
+  const int index = WindowIndexOfControl(control);
+  WindowRecord* r = Record(index);
+  if (r == nullptr || r->window == control) return;
+  if (r->timerRunning || r->previousHot != 0) OnMouseLeave(index);
 }
 
 void SkinEngine::OnLeftPress(int index, const QPoint& p, const QPoint& global) {

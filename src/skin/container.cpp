@@ -12,6 +12,7 @@
 #include "imaging/pen.h"
 #include "imaging/string_format.h"
 #include "platform/controls/qt_text.h"
+#include "skin/control_font.h"
 #include "skin/rounded_rect.h"
 #include "skin/skin_engine.h"
 #include "skin/window_events.h"
@@ -23,24 +24,10 @@ using namespace skin;
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
-
-int FontStyleBits(const QFont& font) {
-  int bits = 0;
-  if (font.bold()) bits |= kFontStyleBold;
-  if (font.italic()) bits |= kFontStyleItalic;
-  if (font.underline()) bits |= kFontStyleUnderline;
-  if (font.strikeOut()) bits |= kFontStyleStrikeout;
-  return bits;
-}
-
-float FontPixels(const QFont& font) {
-  if (font.pixelSize() > 0) return static_cast<float>(font.pixelSize());
-  return static_cast<float>(font.pointSizeF() * kStandardDpi / kPointsPerInch);
-}
-
 // The title alignment bits: the control's defined style when it carries one,
-// else its own alignment.
+// else its own alignment. A group box's left alignment is Qt's default, which
+// a box defined without alignment bits also has, so it counts as no bits (the
+// title at the right); a box titled at the left says so in its style.
 int AlignmentBits(const QWidget* control) {
   if (HasProp(control, kControlStyle))
     return static_cast<int>(GetProp(control, kControlStyle)) & kStyleAlignCentre;
@@ -48,7 +35,6 @@ int AlignmentBits(const QWidget* control) {
     const Qt::Alignment align = box->alignment();
     if (align.testFlag(Qt::AlignHCenter)) return kStyleAlignCentre;
     if (align.testFlag(Qt::AlignRight)) return kStyleAlignRight;
-    if (align.testFlag(Qt::AlignLeft)) return kStyleAlignLeft;
   }
   return 0;
 }
@@ -86,14 +72,14 @@ int SkinEngine::SkinContainer(QWidget* control, std::optional<int> paintStyle,
   record.paintStyle = paintStyle.value_or(kContainerDefaultStyle);
   record.groupBox = qobject_cast<QGroupBox*>(control) != nullptr;
   if (record.groupBox) {
-    const QFont font = control->font();
-    record.titleFont = FromQString(font.family());
-    record.titleSize = FontPixels(font);
-    record.titleStyle = FontStyleBits(font);
+    const ControlFont font = FontOfControl(control);
+    record.titleFont = font.name;
+    record.titleSize = font.size;
+    record.titleStyle = font.style;
   }
   window.containers.push_back(record);
   const auto containerIndex = static_cast<int>(window.containers.size());
-  SubclassChildren(index, control);
+  RegisterControls(index, control);
   window.containers.back().fullRender = true;
   control->installEventFilter(new ContainerEvents(this, control));
   SetProp(control, kHwLbId, containerIndex);
@@ -116,14 +102,14 @@ void SkinEngine::SetContainerAlpha(QWidget* control, int alpha) {
 }
 
 QImage SkinEngine::RenderContainer(const QWidget* control, ContainerRecord& record) const {
-  QImage image = BackgroundBehind(control, control->rect());
+  QImage image = ControlSurface(control);
   if (record.groupBox) {
     PaintGroupBox(control, record, image);
   } else if (record.frameLines) {
     ImgGraphics g;
     g.CreateFromDevice(&image);
-    const float w = static_cast<float>(image.width());
-    const float h = static_cast<float>(image.height());
+    const float w = static_cast<float>(control->width());
+    const float h = static_cast<float>(control->height());
     StrokeRounded(g, MakeArgb(kGroupOuterAlpha, 0, 0, 0), 0, 0, w - 1, h - 1, kGroupCorner);
     StrokeRounded(g, MakeArgb(kFrameInnerAlpha, 255, 255, 255), 1, 1, w - 3, h - 3,
                   kGroupInnerCorner);
@@ -134,8 +120,8 @@ QImage SkinEngine::RenderContainer(const QWidget* control, ContainerRecord& reco
 
 void SkinEngine::PaintGroupBox(const QWidget* control, const ContainerRecord& record,
                                QImage& image) const {
-  const int w = image.width();
-  const int h = image.height();
+  const int w = control->width();
+  const int h = control->height();
   const float fw = static_cast<float>(w);
   const float fh = static_cast<float>(h);
   {

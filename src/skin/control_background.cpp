@@ -63,13 +63,25 @@ void SkinEngine::CopyWindowImage(const BackgroundSource& source, const QRect& ar
                                  const QPoint& at) const {
   const WindowRecord* record = Record(source.window);
   if (record == nullptr || record->cache.IsEmpty()) return;
+  const QImage& cache = record->cache.Picture();
   QPainter painter(&image);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(at, record->cache.Picture(), area.translated(source.offset));
+  const qreal from = cache.devicePixelRatio();
+  const QRect inCache = area.translated(source.offset);
+  if (from == image.devicePixelRatio()) {
+    painter.drawImage(at, cache, QRect(inCache.topLeft() * from, inCache.size() * from));
+  } else {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(at, inCache.size()), cache,
+                      QRectF(QPointF(inCache.topLeft()) * from, QSizeF(inCache.size()) * from));
+  }
 }
 
-QImage SkinEngine::BackgroundBehind(const QWidget* control, const QRect& area) const {
-  QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+QImage SkinEngine::BackgroundBehind(const QWidget* control, const QRect& area,
+                                    qreal devicePixelRatio) const {
+  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  QImage image((QSizeF(area.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   if (area.isEmpty()) return image;
   const BackgroundSource source = FindBackgroundSource(control);
@@ -112,14 +124,14 @@ QRect SkinEngine::ClientAreaWithin(const QWidget* control) {
 }
 
 QImage SkinEngine::VeilImage(const QWidget* control) const {
-  QImage image = BackgroundBehind(control, ClientAreaWithin(control));
+  QImage image = BackgroundBehind(control, ClientAreaWithin(control), control->devicePixelRatioF());
   if (image.isNull()) return image;
   ImgGraphics g;
   g.CreateFromDevice(&image);
   ImgSolidBrush veil;
   veil.Create(MakeArgb(settings_.veilAlpha, 255, 255, 255));
-  g.FillRectangle(veil, 0, 0, static_cast<float>(image.width()),
-                  static_cast<float>(image.height()));
+  const QSizeF size = image.deviceIndependentSize();
+  g.FillRectangle(veil, 0, 0, static_cast<float>(size.width()), static_cast<float>(size.height()));
   return image;
 }
 

@@ -51,20 +51,23 @@ int SkinEngine::MakeTransparent(QWidget* control, std::optional<ColorRef> keyCol
 
 QImage SkinEngine::RenderOverlay(const QWidget* control, const OverlayRecord& record,
                                  const QImage& ownPixels, const QRect& area) const {
-  QImage base = BackgroundBehind(control, area);
+  // Everything at the resolution the control painted itself in.
+  const qreal ratio = ownPixels.isNull() ? 1.0 : ownPixels.devicePixelRatio();
+  QImage base = BackgroundBehind(control, area, ratio);
   if (PaintsIntoGivenContext(control) && !base.isNull()) {
     ImgGraphics g;
     g.CreateFromDevice(&base);
     ImgSolidBrush veil;
     veil.Create(MakeArgb(settings_.veilAlpha, 255, 255, 255));
-    g.FillRectangle(veil, 0, 0, static_cast<float>(base.width()),
-                    static_cast<float>(base.height()));
+    g.FillRectangle(veil, 0, 0, static_cast<float>(area.width()),
+                    static_cast<float>(area.height()));
   }
   // The control's pixels over its key colour; what stays in that colour is
   // see-through.
   const QRgb key =
       qRgb(RedOf(record.keyColour), GreenOf(record.keyColour), BlueOf(record.keyColour));
-  QImage painted(area.size(), QImage::Format_ARGB32_Premultiplied);
+  QImage painted(base.size(), QImage::Format_ARGB32_Premultiplied);
+  painted.setDevicePixelRatio(ratio);
   painted.fill(key);
   {
     QPainter p(&painted);

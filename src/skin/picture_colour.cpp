@@ -24,10 +24,15 @@ ColorRef MeanColour(const ImgImage& picture, std::mt19937& random, int samples, 
   const int w = image.width();
   const int h = image.height();
   if (w <= 0 || h <= 0 || samples <= 0) return 0;
+  // Decoded pictures with transparency are kept premultiplied; the mean is of
+  // their own colours, so a translucent pixel counts as bright as it is drawn
+  // opaque.
+  const bool premultiplied = image.pixelFormat().premultiplied() == QPixelFormat::Premultiplied;
   long long red = 0, green = 0, blue = 0;
   for (int i = 0; i < samples; ++i) {
     QRgb pixel =
         image.pixel(PickAmongLast(random, w, columnMargin), PickAmongLast(random, h, rowMargin));
+    if (premultiplied) pixel = qUnpremultiply(pixel);
     red += qRed(pixel);
     green += qGreen(pixel);
     blue += qBlue(pixel);

@@ -16,4 +16,13 @@ void AddRoundedRect(ImgPath& path, float x, float y, float w, float h, int r) {
   path.CloseFigure();
 }
 
+void AddTopRoundedRect(ImgPath& path, float x, float y, float w, float h, int r) {
+  const float s = static_cast<float>(std::clamp(r, kRoundedMin, kRoundedMax));
+  path.StartFigure();
+  path.AddArc(x + w - s, y, s, s, 270, 90);
+  path.AddLine(x + w, y + h, x, y + h);
+  path.AddArc(x, y, s, s, 180, 90);
+  path.CloseFigure();
+}
+
 }  // namespace vexo::skin

@@ -7,5 +7,7 @@ namespace vexo::skin {
 
 // Adds the closed figure for (x, y, w, h) with corner size r (clamped to 1..100).
 void AddRoundedRect(ImgPath& path, float x, float y, float w, float h, int r);
+// The same with only the two top corners rounded and a straight bottom edge.
+void AddTopRoundedRect(ImgPath& path, float x, float y, float w, float h, int r);
 
 }  // namespace vexo::skin

@@ -90,6 +90,13 @@ inline constexpr int kSeparatorAlpha = 60;
 inline constexpr int kSeparatorBottomInset = 4;
 inline constexpr ColorRef kCloseHoverColour = MakeColorRef(255, 0, 0);
 
+// The bottom bar (not used by the player): a dark milky strip with a light
+// line along its top; items are laid out with a small gap.
+inline constexpr ColorRef kBottomBarFillColour = MakeColorRef(0, 0, 0);
+inline constexpr int kBottomBarFillAlpha = 40;
+inline constexpr int kBottomBarLineAlpha = 60;
+inline constexpr int kBottomBarGap = 4;
+
 // Containers and group boxes.
 inline constexpr int kContainerDefaultStyle = 1;
 inline constexpr int kContainerDefaultAlpha = 255;
@@ -109,5 +116,7 @@ inline constexpr int kScrollBarSize = 17;
 
 // Where a picture cannot cover the shape: the colour outside the rounded corners.
 inline constexpr unsigned kOutsideShapeArgb = 0xFFFF00FF;
+// The same where the window is translucent instead of masked.
+inline constexpr unsigned kOutsideShapeTransparent = 0x00000000;
 
 }  // namespace vexo::skin

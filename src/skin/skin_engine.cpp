@@ -1,12 +1,8 @@
 #include "skin/skin_engine.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSlider>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -24,6 +20,10 @@ using namespace skin;
 
 SkinEngine::SkinEngine() : random_(std::random_device{}()) {
   settings_.skinColour = ButtonFaceColour();
+  checkSquare_.LoadFromBytes(assets::CheckBoxSquarePicture());
+  checkMark_.LoadFromBytes(assets::CheckMarkPicture());
+  checkSquare2x_.LoadFromBytes(assets::CheckBoxSquarePicture2x());
+  checkMark2x_.LoadFromBytes(assets::CheckMarkPicture2x());
 }
 
 SkinEngine::~SkinEngine() {
@@ -38,6 +38,12 @@ void SkinEngine::Destroy() {
     if (record->hoverTimer) record->hoverTimer->stop();
     for (const auto& connection : record->connections)
       QObject::disconnect(connection);
+    // Filters off, attributes, focus policies and properties as they were.
+    record->changes.UndoAll();
+    for (const ButtonRecord& b : record->pushButtons)
+      if (b.control) b.control->update();
+    for (const SliderRecord& slider : record->sliders)
+      if (slider.control) slider.control->update();
     // The controls keep working on their own, without the engine's looks.
     auto release = [](QWidget* control) {
       if (control == nullptr) return;
@@ -56,6 +62,8 @@ void SkinEngine::Destroy() {
       release(c.control);
   }
   windows_.clear();
+  leaveWatch_.reset();
+  QObject::disconnect(deactivation_);
   captionIcon_.Dispose();
   skinDecoded_.Dispose();
 }
@@ -217,9 +225,11 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
     AddBottomBar(index, *options.bottomBarHeight,
                  options.bottomBarItems.value_or(std::vector<BottomBarItem>{}));
     r.bottomBarTextColour = kTitleColour;
+    r.bottomBarFont = Sys(kTitleFontUtf8);
+    r.bottomBarFontSize = kTitleFontSize;
   }
   LayoutBottomBar(index);
-  SubclassChildren(index, window);
+  RegisterControls(index, window);
   r.fullRepaint = true;
 
   r.hoverTimer = std::make_unique<QTimer>();
@@ -227,40 +237,34 @@ void SkinEngine::SkinWindow(QWidget* window, const SkinWindowOptions& options) {
   QObject::connect(r.hoverTimer.get(), &QTimer::timeout, r.hoverTimer.get(), [this, window] {
     if (int i = WindowIndexOf(window)) HoverStep(i);
   });
+  if (!deactivation_ && qGuiApp != nullptr) {
+    deactivation_ = QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged,
+                                     [this](Qt::ApplicationState state) {
+                                       if (state != Qt::ApplicationActive) OnDeactivated();
+                                     });
+  }
   r.filter = std::make_unique<WindowEvents>(this);
-  window->setMouseTracking(true);
+  r.changes.SetMouseTracking(window, true);
+  // Where the platform shows no window masks (Wayland), the corners outside
+  // the rounded shape are made see-through instead.
+  r.translucentShape = QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+  if (r.translucentShape) r.changes.SetAttribute(window, Qt::WA_TranslucentBackground, true);
+  // A window the user can resize keeps between the smallest and the largest
+  // size; a window of fixed size keeps its size.
+  if (r.resizable && window->minimumSize() != window->maximumSize()) {
+    const QSize smallest = window->minimumSize();
+    const QSize largest = window->maximumSize();
+    r.changes.Add(window, [window, smallest, largest] {
+      window->setMinimumSize(smallest);
+      window->setMaximumSize(largest);
+    });
+    window->setMinimumSize(r.smallest);
+    if (r.largest.isValid()) window->setMaximumSize(r.largest);
+  }
   window->installEventFilter(r.filter.get());
   r.connections.push_back(QObject::connect(window, &QObject::destroyed, r.filter.get(),
                                            [this, window] { WindowDestroyed(window); }));
   SetProp(window, kHwLbId, index);
-}
-
-// The controls the later control painters take over are marked with their
-// window now (Hw_FuID), so the renumbering keeps them right; edit boxes, lists
-// and combo boxes repaint their veiled background as their content changes.
-void SkinEngine::SubclassChildren(int index, QWidget* parent) {
-  if (!settings_.controlSkinning) return;
-  WindowRecord* record = Record(index);
-  for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    const bool skinnable = qobject_cast<QAbstractButton*>(child) ||
-                           qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child) ||
-                           qobject_cast<QAbstractSlider*>(child) ||
-                           qobject_cast<QAbstractItemView*>(child);
-    if (!skinnable || HasProp(child, kHwFuId)) continue;
-    SetProp(child, kHwFuId, index);
-    record->skinnedControls.emplace_back(child);
-    if (auto* edit = qobject_cast<QLineEdit*>(child)) {
-      record->connections.push_back(QObject::connect(edit, &QLineEdit::textChanged, edit,
-                                                     [this, edit] { OnChildNotification(edit); }));
-    } else if (auto* list = qobject_cast<QListWidget*>(child)) {
-      record->connections.push_back(QObject::connect(list, &QListWidget::currentRowChanged, list,
-                                                     [this, list] { OnChildNotification(list); }));
-    } else if (auto* combo = qobject_cast<QComboBox*>(child)) {
-      record->connections.push_back(
-          QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                           [this, combo] { OnChildNotification(combo); }));
-    }
-  }
 }
 
 void SkinEngine::OnChildNotification(QWidget* child) {
@@ -346,6 +350,12 @@ void SkinEngine::SetEditTextColor(QWidget* control, ColorRef colour) {
     if (combo->lineEdit() != nullptr) target = combo->lineEdit();
   }
   SetProp(target, kKjZtys, colour);
+  // A skinned edit box draws its text in that colour.
+  if (ControlRecordOf(target, &WindowRecord::edits) != nullptr) {
+    QPalette palette = target->palette();
+    palette.setColor(QPalette::Text, QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    target->setPalette(palette);
+  }
 }
 
 void SkinEngine::SetCaptionButtonImages(QWidget* window, const std::vector<ByteSet>& images) {
@@ -375,42 +385,17 @@ void SkinEngine::SetCaptionButtonImages(QWidget* window, const std::vector<ByteS
   window->update();
 }
 
-void SkinEngine::AddBottomBar(int index, int height, const std::vector<BottomBarItem>& items) {
+void SkinEngine::DockChild(QWidget* window, QWidget* child) {
+  const int index = WindowIndexOf(window);
   WindowRecord* r = Record(index);
-  if (r == nullptr) return;
-  r->bottomBarHeight = height;
-  r->bottomBarItems = items;
-  r->fullRepaint = true;
+  if (r == nullptr || child == nullptr || child->parentWidget() != window) return;
+  for (const auto& docked : r->dockedChildren)
+    if (docked == child) return;
+  r->dockedChildren.emplace_back(child);
+  LayoutDockedChildren(index);
 }
 
-void SkinEngine::SetBottomBarItem(QWidget* window, int item, const Text& text,
-                                  std::optional<ByteSet> image, std::optional<int> value) {
-  WindowRecord* r = Record(WindowIndexOf(window));
-  if (r == nullptr || item < 1 || item > static_cast<int>(r->bottomBarItems.size())) return;
-  BottomBarItem& it = r->bottomBarItems[static_cast<std::size_t>(item - 1)];
-  it.text = text;
-  if (image) it.image = *image;
-  if (value) it.value = *value;
-  r->fullRepaint = true;
-  window->update();
-}
-
-// The bottom bar lies along the lower edge; its items share its width.
-void SkinEngine::LayoutBottomBar(int index) {
-  WindowRecord* r = Record(index);
-  if (r == nullptr || !r->window || r->bottomBarHeight <= 0) return;
-  const int w = r->window->width();
-  const int h = r->window->height();
-  r->bottomBar = QRect(0, h - r->bottomBarHeight, w, r->bottomBarHeight);
-  const auto count = static_cast<int>(r->bottomBarItems.size());
-  for (int i = 0; i < count; ++i) {
-    const double itemWidth = static_cast<double>(w) / count;
-    r->bottomBarItems[static_cast<std::size_t>(i)].rect =
-        QRectF(i * itemWidth, r->bottomBar.top(), itemWidth, r->bottomBarHeight);
-  }
-}
-
-// Docked children fill the area under the caption.
+// Docked children fill the area under the caption (and above the bottom bar).
 void SkinEngine::LayoutDockedChildren(int index) {
   WindowRecord* r = Record(index);
   if (r == nullptr || !r->window) return;
@@ -466,8 +451,18 @@ void SkinEngine::Renumber() {
   for (int i = 1; i <= WindowCount(); ++i) {
     WindowRecord& r = *Record(i);
     SetProp(r.window, kHwLbId, i);
-    for (const auto& control : r.skinnedControls)
-      SetProp(control, kHwFuId, i);
+    auto renumber = [i](const auto& records) {
+      for (const auto& record : records)
+        SetProp(record.control, kHwFuId, i);
+    };
+    renumber(r.pushButtons);
+    renumber(r.edits);
+    renumber(r.combos);
+    renumber(r.sliders);
+    renumber(r.progressBars);
+    renumber(r.lists);
+    renumber(r.upDowns);
+    renumber(r.headers);
     for (const ContainerRecord& c : r.containers)
       SetProp(c.control, kHwFuId, i);
     for (const OverlayRecord& o : r.overlays)

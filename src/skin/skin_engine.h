@@ -20,6 +20,7 @@
 #include "platform/text.h"
 #include "skin/colour_ref.h"
 #include "skin/skin_records.h"
+#include "skin/window_properties.h"
 
 class QPainter;
 
@@ -82,14 +83,33 @@ class SkinEngine {
   // window is not registered.
   QRect GetCaptionStripRect(QWidget* window) const;
   void SetEditTextColor(QWidget* control, ColorRef colour);
+  // Image buttons: `button` shows `picture`, a row of `states` equal frames
+  // (normal, hot, pressed, disabled; 1 to 4), with a tooltip; the four-state
+  // form takes one picture per state. False when the button lies in no
+  // skinned window or a picture does not decode.
+  bool SkinImageButton(QWidget* button, const ByteSet& picture, int states, const Text& tooltip);
+  bool SkinImageButtonEx(QWidget* button, const std::vector<ByteSet>& pictures,
+                         const Text& tooltip);
   ColorRef GetSkinColor() const { return settings_.skinColour; }
   // Replaces the pictures of the standard caption buttons in the order
   // minimize, maximize, restore, close (an empty byte set keeps a picture).
   void SetCaptionButtonImages(QWidget* window, const std::vector<ByteSet>& images);
+  // The bottom bar: `height` pixels along the window's lower edge, its items
+  // side by side in equal shares, each an optional picture and a text.
   void AddBottomBar(int index, int height, const std::vector<BottomBarItem>& items);
+  // Changes one item (1-based) and redraws only it.
   void SetBottomBarItem(QWidget* window, int item, const Text& text,
                         std::optional<ByteSet> image = std::nullopt,
                         std::optional<int> value = std::nullopt);
+  // The bar's text colour, fill colour and alpha, and font; values not given
+  // stay.
+  void SetBottomBarStyle(QWidget* window, std::optional<ColorRef> textColour,
+                         std::optional<ColorRef> fillColour, std::optional<int> fillAlpha,
+                         std::optional<Text> fontName, std::optional<float> fontSize,
+                         std::optional<int> fontStyle);
+  // Keeps `child` (a child of the window) filling the area under the caption
+  // and above the bottom bar, now and after every size change.
+  void DockChild(QWidget* window, QWidget* child);
 
   // Containers and see-through controls. Both return the container index
   // (MakeTransparent: 0 for a control without children).
@@ -129,6 +149,11 @@ class SkinEngine {
   void RestoreCaptionArea(int index, const QRect& area, ImgGraphics& g);
   void LayoutCaptionButtons(int index);
   void LayoutBottomBar(int index);
+  // The bar's fill under its items, one item, and an area of the bar copied
+  // back from the image made before its items were drawn.
+  void PaintBottomBar(int index, ImgGraphics& g);
+  void PaintBottomBarItem(int index, ImgGraphics& g, int item);
+  void RestoreBarArea(int index, const QRect& area, ImgGraphics& g);
   void LayoutDockedChildren(int index);
   int HitTestCaptionButton(int index, int x, int y) const;
   int FindMaximizeButton(int index) const;
@@ -145,8 +170,10 @@ class SkinEngine {
   // --- Backgrounds for controls -----------------------------------------
   // The piece of the window's cached image under `area` of `control` (its own
   // coordinates), tinted by its container; transparent when no skinned window
-  // holds the control.
-  QImage BackgroundBehind(const QWidget* control, const QRect& area) const;
+  // holds the control. The image holds `devicePixelRatio` pixels per unit of
+  // `area`, with that ratio set.
+  QImage BackgroundBehind(const QWidget* control, const QRect& area,
+                          qreal devicePixelRatio = 1.0) const;
   // The control's client area within its outer rectangle.
   static QRect ClientAreaWithin(const QWidget* control);
   // The background behind the control's client area under a white veil.
@@ -164,11 +191,50 @@ class SkinEngine {
   void OnTitleChanged(int index);
   void OnMouseMove(int index, const QPoint& point, const QPoint& globalPoint, bool leftDown);
   void OnMouseLeave(int index);
+  // The pointer entered `control`: when it lies in a window whose caption
+  // glows, the window's surface has been left.
+  void OnPointerEnteredChild(QWidget* control);
   void OnLeftPress(int index, const QPoint& point, const QPoint& globalPoint);
   void OnLeftRelease(int index, const QPoint& point);
   void OnDoubleClick(int index, const QPoint& point);
+  // The application went to the background: free memory goes back to the
+  // system (one release at a time).
   void OnDeactivated();
   void OnChildNotification(QWidget* child);
+
+  // --- Skinned child controls ------------------------------------------
+  // The record of a skinned control of the kind kept in `list`, found by the
+  // control's Hw_FuID and Hw_lbID; null when its window or record is gone.
+  template <class R>
+  R* ControlRecordOf(const QObject* control, std::vector<R> WindowRecord::*list,
+                     WindowRecord** window = nullptr, int* index = nullptr);
+  // The background behind the whole control at its own device pixel ratio.
+  QImage ControlSurface(const QWidget* control) const;
+  // A skinned button's or slider's look in its current state (null when it
+  // is not skinned).
+  QImage RenderButton(const QWidget* button) const;
+  QImage RenderSlider(const QWidget* slider) const;
+  // Edit boxes and lists: the ring around a control's content (its rectangle
+  // less its contents rectangle), whether the control draws one, the edit
+  // box's look (ring and veiled content; `hot` for the ring drawn hot), a
+  // list's ring, and the veiled picture under a list's rows (null without a
+  // veil alpha).
+  static QRegion RingOf(const QWidget* control);
+  bool HasRing(const QWidget* control) const;
+  QImage RenderEdit(const QWidget* edit, bool hot) const;
+  QImage RenderListRing(const QWidget* list) const;
+  QImage RenderListBackground(const QWidget* viewport) const;
+  // A list header's look: every section a tile over the picture.
+  QImage RenderHeader(const QWidget* header) const;
+  // The state a skinned button is drawn in (skin::kState... bits).
+  int ButtonState(const QWidget* button) const;
+  // The check-box glyphs for a device pixel ratio (drawn 13 x 13 either way).
+  const ImgBitmap& CheckBoxSquare(qreal ratio = 1.0) const {
+    return ratio > 1.0 ? checkSquare2x_ : checkSquare_;
+  }
+  const ImgBitmap& CheckMark(qreal ratio = 1.0) const {
+    return ratio > 1.0 ? checkMark2x_ : checkMark_;
+  }
 
   ContainerRecord* FindContainer(const QWidget* control, int* windowIndex = nullptr);
   OverlayRecord* FindOverlay(const QWidget* control, int* windowIndex = nullptr);
@@ -186,9 +252,22 @@ class SkinEngine {
  private:
   void RefreshWindow(int index);
   void Renumber();
-  void SubclassChildren(int index, QWidget* parent);
+  // The registration passes over the direct children of `parent` (the window
+  // or a container), in their order: push buttons, check and radio buttons,
+  // edits and combo boxes, sliders, progress bars, lists, up-downs, headers.
+  void RegisterControls(int index, QWidget* parent);
+  void RegisterButton(int index, QWidget* button, int kind);
+  void RegisterEdit(int index, QWidget* edit);
+  void RegisterCombo(int index, QWidget* combo);
+  void RegisterSlider(int index, QWidget* slider);
+  void RegisterPlain(int index, QWidget* control, std::vector<PlainRecord> WindowRecord::*list);
+  void RegisterList(int index, QWidget* list, int kind);
+  void RegisterHeader(int index, QWidget* header);
+  // The button's record, registered as an image button of `kind`.
+  ButtonRecord* ImageButtonRecord(QWidget* button, int kind);
   const ImgImage* PictureOf(const WindowRecord& record, int* layoutMode) const;
   void StartHoverTimer(int index);
+  void StopHoverTimer(WindowRecord& record);
   void EnsureTitleFont(WindowRecord& record) const;
   // Where a control's background comes from: the skinned window holding it,
   // the container whose tint applies, and whether a container lies between.
@@ -205,9 +284,30 @@ class SkinEngine {
 
   SkinSettings settings_;
   std::vector<std::unique_ptr<WindowRecord>> windows_;
+  QMetaObject::Connection deactivation_;
+  std::unique_ptr<QObject> leaveWatch_;  // installed while a hover timer runs
   ImgBitmap skinDecoded_;
   ImgBitmap captionIcon_;
+  ImgBitmap checkSquare_;
+  ImgBitmap checkMark_;
+  ImgBitmap checkSquare2x_;
+  ImgBitmap checkMark2x_;
   mutable std::mt19937 random_;
 };
+
+template <class R>
+R* SkinEngine::ControlRecordOf(const QObject* control, std::vector<R> WindowRecord::*list,
+                               WindowRecord** window, int* index) {
+  WindowRecord* owner = Record(static_cast<int>(skin::GetProp(control, skin::kHwFuId)));
+  if (owner == nullptr) return nullptr;
+  const auto i = skin::GetProp(control, skin::kHwLbId);
+  std::vector<R>& records = owner->*list;
+  if (i < 1 || i > static_cast<long long>(records.size())) return nullptr;
+  R& record = records[static_cast<std::size_t>(i - 1)];
+  if (record.control != control) return nullptr;
+  if (window != nullptr) *window = owner;
+  if (index != nullptr) *index = static_cast<int>(i);
+  return &record;
+}
 
 }  // namespace vexo

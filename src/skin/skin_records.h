@@ -14,6 +14,8 @@
 #include "imaging/tooltip_window.h"
 #include "platform/text.h"
 #include "skin/colour_ref.h"
+#include "skin/control_changes.h"
+#include "skin/control_records.h"
 #include "skin/skin_constants.h"
 
 class QTimer;
@@ -101,6 +103,9 @@ struct WindowRecord {
   bool maximized = false;
   bool suspended = false;
   bool fullRepaint = true;
+  // The window's corners are made see-through by a translucent background
+  // (where the platform does not show window masks, Wayland) instead of a mask.
+  bool translucentShape = false;
 
   ImgBitmap cache;         // the finished client-area image
   ImgBitmap cleanCaption;  // the image before the caption buttons were drawn
@@ -124,11 +129,29 @@ struct WindowRecord {
   std::vector<BottomBarItem> bottomBarItems;
   QRect bottomBar;
   ColorRef bottomBarTextColour = skin::kTitleColour;
+  ColorRef bottomBarFillColour = skin::kBottomBarFillColour;
+  int bottomBarFillAlpha = skin::kBottomBarFillAlpha;
+  Text bottomBarFont;
+  float bottomBarFontSize = skin::kTitleFontSize;
+  int bottomBarFontStyle = 0;
 
   std::vector<OverlayRecord> overlays;
   std::vector<ContainerRecord> containers;
   std::vector<QPointer<QWidget>> dockedChildren;
-  std::vector<QPointer<QWidget>> skinnedControls;
+
+  // Skinned child controls, one list per kind, and which of them is hot.
+  std::vector<ButtonRecord> pushButtons;
+  std::vector<EditRecord> edits;
+  std::vector<ComboRecord> combos;
+  std::vector<SliderRecord> sliders;
+  std::vector<PlainRecord> progressBars;
+  std::vector<ListRecord> lists;
+  std::vector<PlainRecord> upDowns;
+  std::vector<HeaderRecord> headers;
+  HotControl hot;
+
+  // What the engine changed on the controls, given back at its end.
+  ControlChanges changes;
   std::vector<QMetaObject::Connection> connections;  // undone when the engine goes
 
   // How often the cached image was rebuilt (benchmarks and tests read it).

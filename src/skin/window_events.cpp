@@ -87,9 +87,9 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Paint: {
       if (r->suspended) return true;
-      const QSize size = window->size();
       if (r->fullRepaint || r->cache.IsEmpty() ||
-          QSize(static_cast<int>(r->cache.Width()), static_cast<int>(r->cache.Height())) != size) {
+          r->cache.LogicalSize() != QSizeF(window->size()) ||
+          r->cache.DevicePixelRatio() != window->devicePixelRatioF()) {
         engine_->RenderBackground(index, false);
       }
       QPainter painter(window);
@@ -123,9 +123,6 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::WindowTitleChange:
       engine_->OnTitleChanged(index);
       return false;
-    case QEvent::WindowDeactivate:
-      engine_->OnDeactivated();
-      return false;
     case QEvent::MouseMove: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       engine_->OnMouseMove(index, mouse->position().toPoint(), mouse->globalPosition().toPoint(),
@@ -158,6 +155,12 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
+bool CaptionLeaveWatch::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Enter && watched->isWidgetType())
+    engine_->OnPointerEnteredChild(static_cast<QWidget*>(watched));
+  return false;
+}
+
 // --- See-through controls -------------------------------------------------------------
 
 bool OverlayEvents::eventFilter(QObject* watched, QEvent* event) {
@@ -182,7 +185,7 @@ void OverlayEffect::draw(QPainter* painter) {
   const QPixmap source = sourcePixmap(Qt::LogicalCoordinates, &offset, NoPad);
   const QRect area(offset, source.deviceIndependentSize().toSize());
   const QImage image = engine_->RenderOverlay(control_, *record, source.toImage(), area);
-  painter->drawImage(area, image);
+  painter->drawImage(QPointF(area.topLeft()), image);
 }
 
 // --- Containers ----------------------------------------------------------------------------

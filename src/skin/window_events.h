@@ -23,6 +23,20 @@ class WindowEvents : public QObject {
   SkinEngine* engine_;
 };
 
+// Watches the whole application while a caption button glows: the pointer
+// entering a child control of the window leaves the window's own surface
+// without a leave event of its own, and the glow must end as on a leave.
+class CaptionLeaveWatch : public QObject {
+ public:
+  explicit CaptionLeaveWatch(SkinEngine* engine) : engine_(engine) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  SkinEngine* engine_;
+};
+
 class OverlayEvents : public QObject {
  public:
   explicit OverlayEvents(SkinEngine* engine, QObject* parent) : QObject(parent), engine_(engine) {}

@@ -1,6 +1,9 @@
 // The skinned window's cached image: shape, backdrop, border and title.
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 #include "imaging/brush.h"
 #include "imaging/font.h"
@@ -20,19 +23,55 @@ using namespace skin;
 
 namespace {
 
-// The window's shape: the rectangle (0, 0, w, h) with 5 x 5 corner ellipses,
-// so the two outermost pixels along each corner lie outside.
-QRegion RoundedWindowRegion(int w, int h) {
-  QRegion region(0, 0, w, h);
-  const int insets[] = {2, 1};
-  for (int row = 0; row < 2; ++row) {
-    const int inset = insets[row];
-    for (int y : {row, h - 1 - row}) {
-      region -= QRegion(0, y, inset, 1);
-      region -= QRegion(w - inset, y, inset, 1);
+// A rectangle with rounded corners as the platform makes window regions of
+// it: the right and bottom edges exclusive and one pixel in, each corner the
+// quarter of an ellipse of `ew` x `eh` traced by the midpoint method, one row
+// of the region per row of the ellipse.
+QRegion RoundRectRegion(int left, int top, int right, int bottom, int ew, int eh) {
+  --right;
+  --bottom;
+  ew = std::min(right - left, std::abs(ew));
+  eh = std::min(bottom - top, std::abs(eh));
+  if (ew < 2 || eh < 2) return QRegion(left, top, right - left, bottom - top);
+  // The inset of each row of the upper half of the ellipse, from its middle row up.
+  std::vector<int> inset(static_cast<std::size_t>(eh) + 1, 0);
+  const long long a = ew - 1;
+  const long long b = eh - 1;
+  const long long stepX = 8 * b * b;
+  const long long stepY = 8 * a * a;
+  long long dx = 4 * b * b * (1 - a);
+  long long dy = 4 * a * a * (1 + b % 2);
+  long long err = dx + dy + a * a * (b % 2);
+  int x = 0;
+  int y = eh / 2;
+  while (x <= ew / 2) {
+    const long long twice = 2 * err;
+    if (twice >= dx) {
+      ++x;
+      dx += stepX;
+      err += dx;
+    }
+    if (twice <= dy) {
+      ++y;
+      dy += stepY;
+      err += dy;
+      inset[static_cast<std::size_t>(y)] = x;
     }
   }
+  QRegion region(left, top + eh / 2, right - left, bottom - top - eh + 1);
+  for (int i = 0; i < eh / 2; ++i) {
+    const int cut = inset[static_cast<std::size_t>(b - i)];
+    region += QRegion(left + cut, top + i, right - left - 2 * cut, 1);
+    region += QRegion(left + cut, bottom - 1 - i, right - left - 2 * cut, 1);
+  }
   return region;
+}
+
+// The window's shape: the rounded rectangle (0, 0, w + 1, h + 1) with 5 x 5
+// corner ellipses, which covers the window's own w x h pixels less one at
+// each corner.
+QRegion RoundedWindowRegion(int w, int h) {
+  return RoundRectRegion(0, 0, w + 1, h + 1, kWindowCornerEllipse, kWindowCornerEllipse);
 }
 
 float F(int v) {
@@ -56,13 +95,22 @@ void SkinEngine::RenderBackground(int index, bool copy) {
   const int h = window->height();
   if (w <= 0 || h <= 0) return;
 
-  const QRegion shape = RoundedWindowRegion(w, h);
-  if (window->mask() != shape) window->setMask(shape);
+  if (r->translucentShape) {
+    // The corners outside the shape are see-through where the platform shows
+    // a translucent window, and no mask is needed.
+    if (!window->mask().isEmpty()) window->clearMask();
+  } else {
+    const QRegion shape = RoundedWindowRegion(w, h);
+    if (window->mask() != shape) window->setMask(shape);
+  }
 
-  if (r->cache.IsEmpty() || static_cast<int>(r->cache.Width()) != w ||
-      static_cast<int>(r->cache.Height()) != h) {
+  // The image holds the window's own device pixels, so it is sharp on a
+  // high-resolution screen.
+  const qreal ratio = window->devicePixelRatioF();
+  if (r->cache.IsEmpty() || r->cache.LogicalSize() != QSizeF(w, h) ||
+      r->cache.DevicePixelRatio() != ratio) {
     const bool first = r->cache.IsEmpty();
-    r->cache.Create(w, h, kPixelFormat32bppARGB);
+    r->cache.CreateAtRatio(w, h, ratio, kPixelFormat32bppARGB);
     if (first) SetProp(window, kCkYcjdx, static_cast<long long>(r->cache.Handle()));
   }
   SetProp(window, kCkWtjbdx, static_cast<long long>(r->cache.Handle()));
@@ -72,6 +120,7 @@ void SkinEngine::RenderBackground(int index, bool copy) {
     g.CreateFromImage(r->cache);
     PaintBackdrop(g, index);
     if (r->frameDrawn) PaintBorder(index, g);
+    if (r->frameDrawn && r->bottomBarHeight > 0) PaintBottomBar(index, g);
   }
   if (r->frameDrawn) {
     // The clean caption copy: a copy of its own, so later drawing on the cache
@@ -84,6 +133,8 @@ void SkinEngine::RenderBackground(int index, bool copy) {
     if (r->titleShown) PaintTitle(index, g, nullptr, false);
     for (int i = 1; i <= static_cast<int>(r->buttons.size()); ++i)
       PaintCaptionButton(index, i, g, false, false, 0);
+    for (int i = 1; i <= static_cast<int>(r->bottomBarItems.size()); ++i)
+      PaintBottomBarItem(index, g, i);
   }
   ++r->renderCount;
   r->fullRepaint = false;
@@ -93,8 +144,10 @@ void SkinEngine::RenderBackground(int index, bool copy) {
 void SkinEngine::BlitBackground(int index, QPainter& painter, const QRect& area) {
   WindowRecord* r = Record(index);
   if (r == nullptr || r->cache.IsEmpty()) return;
+  const qreal ratio = r->cache.DevicePixelRatio();
   painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(area.topLeft(), r->cache.Picture(), area);
+  painter.drawImage(QRectF(area), r->cache.Picture(),
+                    QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void SkinEngine::PaintBackdrop(ImgGraphics& g, int index) {
@@ -102,7 +155,7 @@ void SkinEngine::PaintBackdrop(ImgGraphics& g, int index) {
   if (r == nullptr || !r->window) return;
   const int w = r->window->width();
   const int h = r->window->height();
-  g.Clear(kOutsideShapeArgb);
+  g.Clear(r->translucentShape ? kOutsideShapeTransparent : kOutsideShapeArgb);
   ImgPath shape;
   shape.Create();
   AddRoundedRect(shape, 0, 0, F(w), F(h), kBackdropCorner);

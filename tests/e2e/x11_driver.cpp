@@ -125,6 +125,11 @@ bool X11Driver::ClickAt(int x, int y) {
   return std::system(cmd.c_str()) == 0;
 }
 
+bool X11Driver::MovePointer(int x, int y) {
+  std::string cmd = "xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y);
+  return std::system(cmd.c_str()) == 0;
+}
+
 bool X11Driver::DragFromTo(int x1, int y1, int x2, int y2) {
   constexpr int kSteps = 8;
   std::string cmd =

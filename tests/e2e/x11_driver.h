@@ -41,6 +41,8 @@ class X11Driver {
   bool PressKey(unsigned long window, const std::string& key);
   // Moves the pointer to (x, y) of the root and presses and releases the left button.
   bool ClickAt(int x, int y);
+  // Moves the pointer to (x, y) of the root.
+  bool MovePointer(int x, int y);
   // Presses the left button at (x1, y1) of the root, moves the pointer in small
   // steps to (x2, y2) and releases it there.
   bool DragFromTo(int x1, int y1, int x2, int y2);

@@ -2,6 +2,12 @@
 // request addresses, splitting at character boundaries, and download names.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <QFile>
+
+#include <QTemporaryDir>
+
 #include "extras/download_target.h"
 #include "extras/lyrics_answer.h"
 #include "extras/picture_answer.h"
@@ -110,6 +116,27 @@ TEST(DownloadName, NamesThatCouldLeaveTheFolderAreRefused) {
   EXPECT_FALSE(DownloadTarget("/p", "", "1"));
   EXPECT_FALSE(DownloadTarget("/p", "a", "1/../../x"));
   EXPECT_FALSE(DownloadTarget("", "a", "1"));
+}
+
+// An installed player's folder cannot be written: songs go to the user's
+// download folder then, made when missing.
+TEST(DownloadName, SongsGoToTheUsersDownloadsWhereTheProgramsFolderCannotBeWritten) {
+  QTemporaryDir root;
+  const std::filesystem::path program = root.filePath(QStringLiteral("bin")).toStdString();
+  const std::filesystem::path downloads =
+      root.filePath(QStringLiteral("home/Downloads")).toStdString();
+  std::filesystem::create_directories(program);
+  EXPECT_EQ(DownloadFolder(program, downloads), program);
+  EXPECT_FALSE(std::filesystem::exists(downloads));
+
+  // A folder that is no folder (a file stands there) is never written into.
+  QFile plain(root.filePath(QStringLiteral("plain")));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  const std::filesystem::path blocked = std::filesystem::path(plain.fileName().toStdString());
+  EXPECT_EQ(DownloadFolder(blocked, downloads), downloads);
+  EXPECT_TRUE(std::filesystem::is_directory(downloads));
+  EXPECT_EQ(DownloadFolder(root.filePath(QStringLiteral("missing")).toStdString(), downloads),
+            downloads);
 }
 
 }  // namespace

@@ -139,6 +139,90 @@ TEST(ImgGraphics, ClipToARoundedPathHasHardEdgesAndClearReplacesInsideIt) {
   EXPECT_EQ(PixelOf(canvas, 0, 0), kMagenta);
 }
 
+// On an image of device pixel ratio 2 every logical pixel is 2 x 2 device
+// pixels: fills, one-pixel outlines and clips cover exactly theirs, the clip's
+// edges are as fine as the device's, and a shrunk picture stays sharp.
+TEST(ImgGraphics, AtDevicePixelRatioTwoShapesCoverWholeDevicePixels) {
+  ImgBitmap bitmap;
+  ASSERT_TRUE(bitmap.CreateAtRatio(40, 30, 2.0));
+  EXPECT_EQ(bitmap.Width(), 80u);
+  EXPECT_EQ(bitmap.LogicalSize(), QSizeF(40, 30));
+  const Argb grey = MakeArgb(255, 100, 100, 100);
+  ImgGraphics g;
+  ASSERT_TRUE(g.CreateFromImage(bitmap));
+  ASSERT_TRUE(g.Clear(grey));
+  ImgPen dark;
+  ASSERT_TRUE(dark.Create(kBlack, 1));
+  ASSERT_TRUE(g.DrawRectangle(dark, 0, 0, 39, 29));
+  ImgSolidBrush red;
+  red.Create(kRed);
+  ASSERT_TRUE(g.FillRectangle(red, 10, 10, 5, 5));
+  g.Delete();
+  const QImage& canvas = bitmap.Picture();
+  // The outline: device rows 0 and 1 black, row 2 untouched; the right edge
+  // at logical column 39 is device columns 78 and 79.
+  EXPECT_EQ(PixelOf(canvas, 40, 0), kBlack);
+  EXPECT_EQ(PixelOf(canvas, 40, 1), kBlack);
+  EXPECT_EQ(PixelOf(canvas, 40, 2), grey);
+  EXPECT_EQ(PixelOf(canvas, 79, 30), kBlack);
+  EXPECT_EQ(PixelOf(canvas, 78, 30), kBlack);
+  EXPECT_EQ(PixelOf(canvas, 77, 30), grey);
+  // The fill: logical 10..14 is device 20..29.
+  EXPECT_EQ(PixelOf(canvas, 20, 20), kRed);
+  EXPECT_EQ(PixelOf(canvas, 29, 29), kRed);
+  EXPECT_EQ(PixelOf(canvas, 19, 25), grey);
+  EXPECT_EQ(PixelOf(canvas, 30, 25), grey);
+
+  // A clip to a rounded shape: its corner is cut in device pixels, finer than
+  // a logical pixel (the device pixel next to a cut one is kept).
+  ImgBitmap shaped;
+  ASSERT_TRUE(shaped.CreateAtRatio(40, 30, 2.0));
+  ASSERT_TRUE(g.CreateFromImage(shaped));
+  ASSERT_TRUE(g.Clear(kMagenta));
+  ImgPath shape;
+  ASSERT_TRUE(shape.Create());
+  AddRoundedRect(shape, 0, 0, 40, 30, 8);
+  ASSERT_TRUE(g.SetClipPath(shape));
+  ASSERT_TRUE(g.Clear(kWhite));
+  EXPECT_NEAR(g.GetClipBounds().width(), 40, 0.01);
+  g.Delete();
+  const QImage& corner = shaped.Picture();
+  EXPECT_EQ(PixelOf(corner, 0, 0), kMagenta);
+  EXPECT_EQ(PixelOf(corner, 40, 30), kWhite);
+  // Some logical pixel along the corner is cut only in part.
+  int partly = 0;
+  for (int y = 0; y < 8; y += 2) {
+    for (int x = 0; x < 8; x += 2) {
+      int cut = 0;
+      for (int dy = 0; dy < 2; ++dy)
+        for (int dx = 0; dx < 2; ++dx)
+          if (PixelOf(corner, x + dx, y + dy) == kMagenta) ++cut;
+      if (cut > 0 && cut < 4) ++partly;
+    }
+  }
+  EXPECT_GT(partly, 0) << "the corner was cut in whole logical pixels";
+
+  // A 40 x 30 picture of stripes one pixel wide, drawn with high-quality
+  // interpolation into 20 x 15 logical pixels of a ratio-2 image: one device
+  // pixel for each picture pixel, the stripes stay apart.
+  QImage stripes(40, 30, QImage::Format_RGB32);
+  for (int x = 0; x < 40; ++x)
+    for (int y = 0; y < 30; ++y)
+      stripes.setPixel(x, y, x % 2 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+  ImgBitmap picture;
+  ASSERT_TRUE(picture.LoadFromBytes(EncodedBytes(stripes, "PNG")));
+  ImgBitmap target;
+  ASSERT_TRUE(target.CreateAtRatio(20, 15, 2.0));
+  ASSERT_TRUE(g.CreateFromImage(target));
+  ASSERT_TRUE(g.SetInterpolationMode(kInterpolationModeHighQualityBicubic));
+  ASSERT_TRUE(g.DrawImageRect(picture, 0, 0, 20, 15));
+  g.Delete();
+  EXPECT_TRUE(ColorNear(PixelOf(target.Picture(), 10, 7), kBlack, 8))
+      << Hex(PixelOf(target.Picture(), 10, 7));
+  EXPECT_TRUE(ColorNear(PixelOf(target.Picture(), 11, 7), kWhite, 8))
+      << Hex(PixelOf(target.Picture(), 11, 7));
+}
+
 TEST(ImgGraphics, ClipsCombineAndDrawingOutsideThemChangesNothing) {
   QImage canvas = Canvas(20, 20, kWhite);
   ImgGraphics g;

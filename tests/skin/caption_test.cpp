@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QTest>
 
+#include "../support/ui_wait.h"
 #include "skin/skin_engine.h"
 #include "skin_test_support.h"
 
@@ -126,6 +129,32 @@ TEST_F(Caption, CaptionBandDragsTheWindowAndBelowItNothingHappens) {
   EXPECT_EQ(w.window->pos(), QPoint(140, 130));
   Release(QPoint(150, 10));
   EXPECT_FALSE(R().dragging);
+}
+
+// The pointer goes from a caption button straight onto a child control lying
+// across the strip (as the "置顶" check box does): the window itself gets no
+// leave, yet the glow ends and its timer stops.
+TEST(CaptionLeave, MovingFromAButtonOntoAChildControlEndsTheGlow) {
+  SkinEngine engine;
+  QWidget* child = nullptr;
+  SkinnedWindow w(engine, QColor(128, 128, 128), [&](QWidget* window) {
+    child = new QLabel(QStringLiteral("child"), window);
+    child->setGeometry(278, -3, 48, 24);
+  });
+  const WindowRecord& r = *engine.Record(w.index);
+  ASSERT_TRUE(w.ShowActive());
+  QWindow* handle = w.window->windowHandle();
+  const QPoint minimize = r.buttons[0].hit.center().toPoint();
+  const QColor before = w.Image(engine).pixelColor(static_cast<int>(r.buttons[0].hit.x()) + 3, 5);
+  QTest::mouseMove(handle, minimize);
+  ASSERT_TRUE(r.timerRunning);
+  ASSERT_EQ(r.fadeIn, 1);
+  QTest::mouseMove(handle, QPoint(300, 10));  // onto the child
+  EXPECT_FALSE(r.timerWanted);
+  EXPECT_EQ(r.previousHot, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !r.timerRunning; }));
+  EXPECT_TRUE(
+      Near(w.Image(engine).pixelColor(static_cast<int>(r.buttons[0].hit.x()) + 3, 5), before, 3));
 }
 
 TEST_F(Caption, DoubleClickOnTheCaptionOfANonResizableWindowDoesNothing) {

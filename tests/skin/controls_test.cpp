@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "platform/controls/group_box.h"
 #include "skin/apply_skin.h"
 #include "skin/skin_engine.h"
 #include "skin/window_properties.h"
@@ -172,6 +173,44 @@ TEST_F(GroupBoxTitle, TitleSitsRightLeftOrCentredByTheAlignmentBits) {
   EXPECT_LE(left.first, 14);
   const auto centre = inkSpan(kStyleAlignCentre);
   EXPECT_NEAR((centre.first + centre.second) / 2, 100, 4);
+}
+
+// The player's two group boxes as its window sets them up: no caption, no
+// alignment bits (Qt's default alignment), the lyrics strip 382 x 32 and the
+// separator 402 x 2, on the window grown to show the strip.
+TEST(ApplySkin, ThePlayersGroupBoxesClearTheirTitleStripTenPixelsFromTheRight) {
+  SkinEngine engine;
+  TestWindow window;
+  window.setFixedSize(kPlayerWidth, 652);
+  GroupBox separator("分组框1", &window);
+  separator.SetGeometry(-2, 136, 402, 2);
+  separator.SetCaption(Text());
+  GroupBox strip("分组框2", &window);
+  strip.SetGeometry(6, 617, 382, 32);
+  strip.SetCaption(Text());
+  ApplySkin(engine, &window, SolidPicture(QColor(40, 120, 60), 160, 90), 150);
+  engine.RenderBackground(1, false);
+
+  QWidget* box = strip.Widget();
+  const QImage image = engine.RenderContainer(box, *engine.FindContainer(box));
+  const QImage behind = engine.BackgroundBehind(box, box->rect());
+  const int cleared = 382 - 1 - 10;
+  for (int y : {5, 6}) {
+    EXPECT_EQ(image.pixelColor(cleared, y), behind.pixelColor(cleared, y)) << y;
+    EXPECT_NE(image.pixelColor(cleared - 2, y), behind.pixelColor(cleared - 2, y)) << y;
+    EXPECT_NE(image.pixelColor(10, y), behind.pixelColor(10, y)) << "cleared at the left";
+  }
+  // The separator, two rows high, shows the bottom edges of the two frame
+  // lines as an etched line: light over dark, broken by the title strip.
+  QWidget* line = separator.Widget();
+  const QImage etched = engine.RenderContainer(line, *engine.FindContainer(line));
+  const QImage picture = engine.BackgroundBehind(line, line->rect());
+  const int gap = 402 - 1 - 10;
+  for (int x = 10; x < 390; x += 7) {
+    EXPECT_TRUE(Near(etched.pixelColor(x, 0), Blend(picture.pixelColor(x, 0), Qt::white, 90))) << x;
+    EXPECT_TRUE(Near(etched.pixelColor(x, 1), Blend(picture.pixelColor(x, 1), Qt::black, 40))) << x;
+  }
+  EXPECT_EQ(etched.pixelColor(gap, 1), picture.pixelColor(gap, 1));
 }
 
 TEST(ApplySkin, SkinsGroupBoxesLabelsAndPictureBoxesByTheirKind) {

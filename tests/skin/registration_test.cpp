@@ -2,12 +2,23 @@
 // from pictures.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTimeEdit>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableView>
 #include <random>
 
 #include "imaging/bitmap.h"
+#include "skin/control_constants.h"
 #include "skin/picture_colour.h"
 #include "skin/skin_engine.h"
 #include "skin/window_properties.h"
@@ -100,6 +111,88 @@ TEST(SkinRegistration, DestroyingOneOfTwoWindowsRenumbersTheOtherEverywhere) {
   EXPECT_EQ(second.closeRequests, 1);
 }
 
+// Every kind of child control gets its record in its kind's list, its numbers
+// and its filter; a view that sorts is left alone (its header is not: the
+// header belongs to the list view); the engine's end takes it all back.
+TEST(SkinRegistration, ChildControlsAreRegisteredByKindAndGivenBackAtTheEnd) {
+  auto engine = std::make_unique<SkinEngine>();
+  QLineEdit* edit = nullptr;
+  QComboBox* combo = nullptr;
+  QSlider* slider = nullptr;
+  QProgressBar* progress = nullptr;
+  QListWidget* list = nullptr;
+  QTableView* table = nullptr;
+  QTableView* sorted = nullptr;
+  QSpinBox* spin = nullptr;
+  QDateTimeEdit* date = nullptr;
+  SkinnedWindow w(*engine, QColor(10, 20, 30), [&](QWidget* window) {
+    list = new QListWidget(window);
+    table = new QTableView(window);
+    sorted = new QTableView(window);
+    sorted->setSortingEnabled(true);
+    edit = new QLineEdit(window);
+    combo = new QComboBox(window);
+    combo->setEditable(true);
+    combo->addItems({QStringLiteral("one"), QStringLiteral("two")});
+    combo->setCurrentIndex(1);
+    combo->setEditText(QStringLiteral("typed"));
+    slider = new QSlider(window);
+    progress = new QProgressBar(window);
+    spin = new QSpinBox(window);
+    date = new QDateTimeEdit(window);
+  });
+  const WindowRecord& r = *engine->Record(w.index);
+  ASSERT_EQ(r.edits.size(), 2u);
+  EXPECT_EQ(r.edits[0].control, edit);
+  EXPECT_EQ(r.edits[1].control, combo->lineEdit());
+  EXPECT_EQ(combo->currentText(), QStringLiteral("two")) << "the chosen item is shown again";
+  ASSERT_EQ(r.combos.size(), 1u);
+  ASSERT_EQ(r.sliders.size(), 1u);
+  EXPECT_EQ(r.sliders[0].vertical, true);
+  EXPECT_EQ(r.sliders[0].tickPlacement, kTicksNone);
+  ASSERT_EQ(r.progressBars.size(), 1u);
+  ASSERT_EQ(r.upDowns.size(), 1u);
+  EXPECT_EQ(r.upDowns[0].control, spin);
+  // Lists in the window's order: the list box, the table, the combo box's
+  // list and the date-time picker; the sorted table is not among them.
+  ASSERT_EQ(r.lists.size(), 4u);
+  EXPECT_EQ(r.lists[0].kind, kListBox);
+  EXPECT_EQ(r.lists[1].control, table);
+  EXPECT_EQ(r.lists[1].kind, kListView);
+  EXPECT_EQ(r.lists[2].control, combo->view());
+  EXPECT_EQ(r.lists[3].control, date);
+  EXPECT_FALSE(HasProp(sorted, kHwLbId));
+  ASSERT_EQ(r.headers.size(), 2u);
+  EXPECT_EQ(r.headers[0].control, table->horizontalHeader());
+  EXPECT_EQ(r.headers[1].control, sorted->horizontalHeader());
+  EXPECT_EQ(GetProp(table, kHwLbId), 2);
+  EXPECT_EQ(GetProp(table->horizontalHeader(), kHwLbId), 1);
+  EXPECT_EQ(GetProp(progress, kHwFuId), w.index);
+  EXPECT_EQ(GetProp(edit, kKjZtys), 0);
+  EXPECT_TRUE(HasProp(edit, kKjZtys));
+  EXPECT_TRUE(table->viewport()->hasMouseTracking());
+  EXPECT_FALSE(slider->testAttribute(Qt::WA_Hover));
+
+  // The hot control follows the mouse from one kind to another.
+  QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(table->viewport(), &move);
+  EXPECT_TRUE(r.lists[1].hot);
+  EXPECT_EQ(r.hot.index, 2);
+
+  QSlider polished;
+  polished.ensurePolished();
+  engine.reset();
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{edit, combo, slider, progress, list, table, spin, date})
+    EXPECT_FALSE(HasProp(control, kHwLbId)) << control->metaObject()->className();
+  EXPECT_FALSE(HasProp(edit, kKjZtys));
+  EXPECT_FALSE(table->viewport()->hasMouseTracking());
+  EXPECT_FALSE(slider->hasMouseTracking());
+  EXPECT_EQ(slider->testAttribute(Qt::WA_Hover), polished.testAttribute(Qt::WA_Hover));
+  QCoreApplication::sendEvent(table->viewport(), &move);  // no filter left to see it
+}
+
 TEST(SkinSettings, ThemeColourFollowsThePictureOnlyWhenAskedTo) {
   SkinEngine engine;
   const ByteSet green = SolidPicture(QColor(10, 200, 30), 64, 48);
@@ -146,6 +239,13 @@ TEST(SkinPictures, MeanColourSamplesThePictureAndIsBlackForBrokenBytes) {
   EXPECT_NEAR(RedOf(mean), 127, 12);
   EXPECT_EQ(RedOf(mean), GreenOf(mean));
   EXPECT_EQ(MeanColourOfBytes(ByteSet{1, 2, 3}, random, kMeanColourSamples), 0u);
+  // A translucent picture counts its own colours, not as if laid on black.
+  QImage translucent(64, 48, QImage::Format_ARGB32);
+  translucent.fill(QColor(200, 100, 40, 100));
+  const ColorRef see = MeanColourOfBytes(EncodePicture(translucent), random, kMeanColourSamples);
+  EXPECT_NEAR(RedOf(see), 200, 3);
+  EXPECT_NEAR(GreenOf(see), 100, 3);
+  EXPECT_NEAR(BlueOf(see), 40, 3);
   // A margin keeps the sample among the last columns: the white half.
   ImgBitmap picture;
   picture.LoadFromBytes(EncodePicture(halves));

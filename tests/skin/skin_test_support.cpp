@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCloseEvent>
+#include <QTest>
 #include <cstdlib>
 
 namespace vexo::test {
@@ -36,8 +37,10 @@ void TestWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-SkinnedWindow::SkinnedWindow(SkinEngine& engine, QColor colour)
+SkinnedWindow::SkinnedWindow(SkinEngine& engine, QColor colour,
+                             const std::function<void(QWidget*)>& populate)
     : window(std::make_unique<TestWindow>()) {
+  if (populate) populate(window.get());
   engine.SetSkinPicture(Text(), SolidPicture(colour), std::nullopt, std::nullopt,
                         skin::kLayoutStretched);
   SkinWindowOptions options;
@@ -49,6 +52,16 @@ SkinnedWindow::SkinnedWindow(SkinEngine& engine, QColor colour)
 
 const QImage& SkinnedWindow::Image(SkinEngine& engine) const {
   return engine.Record(index)->cache.Picture();
+}
+
+bool ShowActive(QWidget* window) {
+  window->show();
+  window->activateWindow();
+  return QTest::qWaitForWindowExposed(window) && QTest::qWaitForWindowActive(window);
+}
+
+bool SkinnedWindow::ShowActive() const {
+  return test::ShowActive(window.get());
 }
 
 bool Near(QColor a, QColor b, int tolerance) {

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "platform/text.h"
@@ -29,13 +30,20 @@ class TestWindow : public QWidget {
 };
 
 // A 392 x 622 window skinned like the player's (not resizable) over a
-// solid picture of `colour`, its image rendered.
+// solid picture of `colour`, its image rendered; `populate` puts its
+// controls on it before it is skinned.
 struct SkinnedWindow {
-  explicit SkinnedWindow(SkinEngine& engine, QColor colour = QColor(100, 150, 200));
+  explicit SkinnedWindow(SkinEngine& engine, QColor colour = QColor(100, 150, 200),
+                         const std::function<void(QWidget*)>& populate = {});
   std::unique_ptr<TestWindow> window;
   int index = 0;
   const QImage& Image(SkinEngine& engine) const;
+  // Shows the window and waits until it is exposed and active.
+  bool ShowActive() const;
 };
+
+// Shows `window` and waits until it is exposed and active.
+bool ShowActive(QWidget* window);
 
 // True when each channel differs by at most `tolerance`.
 bool Near(QColor a, QColor b, int tolerance = 2);

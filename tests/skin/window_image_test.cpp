@@ -14,19 +14,31 @@ namespace {
 
 using namespace skin;
 
+// The shape is the rounded rectangle (0, 0, W + 1, H + 1) as the platform
+// makes window regions (right and bottom edges exclusive): exactly the corner
+// pixel of each corner lies outside. Nothing inside the shape shows the
+// colour kept outside it.
 TEST(SkinWindowImage, CornersLieOutsideTheRoundedShape) {
   SkinEngine engine;
   SkinnedWindow w(engine);
   const QRegion mask = w.window->mask();
   const int right = kPlayerWidth - 1;
   const int bottom = kPlayerHeight - 1;
-  for (QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom),
-                        QPoint(1, 0), QPoint(0, 1)})
+  for (QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
     EXPECT_FALSE(mask.contains(corner)) << corner.x() << "," << corner.y();
-  for (QPoint inside : {QPoint(2, 0), QPoint(1, 1), QPoint(196, 0), QPoint(right - 2, bottom)})
+  for (QPoint inside : {QPoint(1, 0), QPoint(0, 1), QPoint(right - 1, 0), QPoint(right, 1),
+                        QPoint(1, bottom), QPoint(0, bottom - 1), QPoint(right, bottom - 1),
+                        QPoint(right - 1, bottom), QPoint(196, 0)})
     EXPECT_TRUE(mask.contains(inside)) << inside.x() << "," << inside.y();
-  // Outside the shape the image keeps its fill colour.
+  EXPECT_EQ(mask.boundingRect(), QRect(0, 0, kPlayerWidth, kPlayerHeight));
   EXPECT_EQ(w.Image(engine).pixel(0, 0), kOutsideShapeArgb);
+  for (int y : {0, 1, 2, bottom - 2, bottom - 1, bottom}) {
+    for (int x : {0, 1, 2, right - 2, right - 1, right}) {
+      if (mask.contains(QPoint(x, y))) {
+        EXPECT_NE(w.Image(engine).pixel(x, y), kOutsideShapeArgb) << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST(SkinWindowImage, BorderBlendsBlackThenWhiteAtAlpha180OverTheBackdrop) {
