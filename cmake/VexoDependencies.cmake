@@ -18,6 +18,8 @@ pkg_check_modules(TAGLIB REQUIRED IMPORTED_TARGET taglib)
 pkg_check_modules(PULSE REQUIRED IMPORTED_TARGET libpulse)
 pkg_check_modules(SQLITE3 REQUIRED IMPORTED_TARGET sqlite3)
 pkg_check_modules(LIBPQ REQUIRED IMPORTED_TARGET libpq)
+# The font configuration Qt reads on Linux; the player starts reading it early.
+pkg_check_modules(FONTCONFIG IMPORTED_TARGET fontconfig)
 find_library(MP3LAME_LIBRARY mp3lame REQUIRED)
 find_path(MP3LAME_INCLUDE_DIR lame/lame.h REQUIRED)
 add_library(vexo_lame INTERFACE)

@@ -19,6 +19,10 @@ bool CatalogueConnection::Embedded() const {
   return server_ && server_->Port() != 0;
 }
 
+void CatalogueConnection::BeginServing() {
+  if (server_) server_->Begin();
+}
+
 void CatalogueConnection::Abandon() {
   [[maybe_unused]] auto* left = server_.release();
 }

@@ -13,14 +13,19 @@ class CatalogueServer;
 
 class CatalogueConnection {
  public:
-  // Starts the embedded service unless VEXO_SERVICE names one. Binding costs
-  // well under a millisecond; the library loads in the background.
+  // Binds the embedded service unless VEXO_SERVICE names one. Binding costs
+  // well under a millisecond; serving and loading the library wait for
+  // BeginServing().
   CatalogueConnection();
   // Stops the embedded service (it finishes the requests under way).
   ~CatalogueConnection();
   // "host:port" of the service; empty when the embedded one could not start.
   const std::string& Address() const { return address_; }
   bool Embedded() const;
+  // Starts the embedded service's threads and the library's loading in the
+  // background (the player calls it once its first frame is on the screen);
+  // requests sent before wait for it. Does nothing a second time.
+  void BeginServing();
   // At the end of the program: lets the embedded service go without stopping
   // it, so that ending never waits for a request under way; the process takes
   // its threads and sockets with it.

@@ -6,8 +6,11 @@
 #include "app/exit_routine.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "platform/controls/font_warmup.h"
 
 int main(int argc, char** argv) {
+  // Read on the second core while the application connects to the display.
+  vexo::WarmUpFonts();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   // A second start hands over to the session's player and ends.

@@ -1,13 +1,27 @@
 #pragma once
-// For the start-up benchmark: with VEXO_STARTUP_PROBE set, the player writes
-// one line to stderr when its window has painted for the first time:
+// Probes for the benchmarks, each installed only when its environment switch
+// is set, so an ordinary run carries none of them.
+//
+// VEXO_STARTUP_PROBE: one line on stderr when the window has painted for the
+// first time:
 //   vexo-first-paint <wall clock in ns> <resident memory in KiB>
-// Without the variable nothing is installed.
+// and, when the switch is "exit", ends the program right after it (for
+// profiles of the start alone).
+// VEXO_STALL_PROBE: the times the user-interface thread went longer than a
+// frame (16 ms) without coming back to an event loop (a stall), as a line on
+// stderr each, with when it ended, and a summary when the program ends:
+//   vexo-stall <milliseconds> <milliseconds since the probe started>
+//   vexo-stall-summary <longest in ms> <stalls over 16 ms> <stalls over 50 ms>
+class QWidget;
 
 namespace vexo {
 
 class Window;
 
 void InstallStartupProbe(Window& window);
+// The same probe on any top-level widget (the bare window of the start-up
+// benchmark uses it, so both report alike).
+void InstallFirstPaintProbe(QWidget* frame);
+void InstallStallProbe();
 
 }  // namespace vexo

@@ -5,7 +5,11 @@
 #include <QImageWriter>
 #include <algorithm>
 #include <cctype>
+#include <future>
+#include <mutex>
+#include <optional>
 #include <string_view>
+#include <thread>
 
 #include "imaging/constants.h"
 #include "imaging/image_formats.h"
@@ -32,9 +36,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
          });
 }
 
-}  // namespace
-
-QImage DecodePicture(const QByteArray& bytes) {
+QImage DecodeNow(const QByteArray& bytes) {
   if (bytes.isEmpty()) return QImage();
   QBuffer buffer;
   buffer.setData(bytes);
@@ -42,6 +44,43 @@ QImage DecodePicture(const QByteArray& bytes) {
   QImageReader reader(&buffer);
   reader.setAutoTransform(false);
   return reader.read();
+}
+
+// The one picture being decoded ahead, until a DecodePicture takes it.
+struct AheadDecode {
+  QByteArray bytes;
+  std::shared_future<QImage> image;
+};
+
+std::mutex g_aheadMutex;
+std::optional<AheadDecode> g_ahead;
+
+std::optional<std::shared_future<QImage>> TakeAhead(const QByteArray& bytes) {
+  std::lock_guard lock(g_aheadMutex);
+  if (!g_ahead || g_ahead->bytes != bytes) return std::nullopt;
+  auto image = std::move(g_ahead->image);
+  g_ahead.reset();
+  return image;
+}
+
+}  // namespace
+
+QImage DecodePicture(const QByteArray& bytes) {
+  if (auto ahead = TakeAhead(bytes)) return ahead->get();
+  return DecodeNow(bytes);
+}
+
+void DecodePictureAhead(QByteArray bytes) {
+  if (bytes.isEmpty()) return;
+  std::packaged_task<QImage()> task([bytes] { return DecodeNow(bytes); });
+  std::shared_future<QImage> image = task.get_future().share();
+  try {
+    std::thread(std::move(task)).detach();
+  } catch (const std::system_error&) {
+    return;  // no thread to spare: the picture decodes when it is asked for
+  }
+  std::lock_guard lock(g_aheadMutex);
+  g_ahead = AheadDecode{std::move(bytes), std::move(image)};
 }
 
 const char* FindEncoder(const Text& format) {

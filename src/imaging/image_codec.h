@@ -12,6 +12,12 @@ namespace vexo {
 // image when the bytes are not a picture.
 QImage DecodePicture(const QByteArray& bytes);
 
+// Starts decoding `bytes` on a worker thread and returns at once; the next
+// DecodePicture of the same bytes takes that result (waiting for it if it is
+// not ready yet) instead of decoding again. For a large picture the program
+// knows it will show: its decode runs beside the other start-up work.
+void DecodePictureAhead(QByteArray bytes);
+
 // The format (as Qt names it) of the encoder whose format identifier or MIME
 // type equals `format` (identifiers compared without regard to case), or
 // nullptr when no encoder matches.

@@ -1,5 +1,7 @@
 #include "net/curl_session.h"
 
+#include "net/curl_library.h"
+
 #include <array>
 #include <mutex>
 
@@ -21,14 +23,15 @@ void UnlockShare(CURL*, curl_lock_data data, void*) {
 }
 
 CURLSH* CreateShare() {
-  curl_global_init(CURL_GLOBAL_DEFAULT);
-  CURLSH* share = curl_share_init();
+  const CurlLibrary* curl = NetworkLibrary();
+  if (curl == nullptr) return nullptr;
+  CURLSH* share = curl->share_init();
   if (share == nullptr) return nullptr;
-  curl_share_setopt(share, CURLSHOPT_LOCKFUNC, LockShare);
-  curl_share_setopt(share, CURLSHOPT_UNLOCKFUNC, UnlockShare);
-  curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
-  curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
-  curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
+  curl->share_setopt(share, CURLSHOPT_LOCKFUNC, LockShare);
+  curl->share_setopt(share, CURLSHOPT_UNLOCKFUNC, UnlockShare);
+  curl->share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+  curl->share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
+  curl->share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
   return share;
 }
 

@@ -7,8 +7,8 @@
 
 namespace vexo {
 
-// The share handle holding the process-wide cookie store; the first call
-// initialises libcurl.
+// The share handle holding the process-wide cookie store; null when libcurl
+// cannot be loaded.
 CURLSH* SharedCookieStore();
 
 }  // namespace vexo

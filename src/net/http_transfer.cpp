@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "net/curl_library.h"
 #include "net/curl_session.h"
 #include "net/http_headers.h"
 
@@ -16,14 +17,17 @@ constexpr std::string_view kStatusLinePrefix = "HTTP/";
 constexpr int kMaxPort = 65535;
 
 struct EasyDeleter {
-  void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+  const CurlLibrary* curl;
+  void operator()(CURL* easy) const { curl->easy_cleanup(easy); }
 };
 struct ListDeleter {
-  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+  const CurlLibrary* curl;
+  void operator()(curl_slist* list) const { curl->slist_free_all(list); }
 };
 
 // What the body callback needs: the sink, the limit and how far it got.
 struct BodyTarget {
+  const CurlLibrary* curl;
   CURL* easy;
   HttpBodySink* sink;
   std::size_t limit;
@@ -38,7 +42,7 @@ size_t TakeBody(char* data, size_t size, size_t count, void* target) {
   if (!body->begun) {
     body->begun = true;
     long status = 0;
-    curl_easy_getinfo(body->easy, CURLINFO_RESPONSE_CODE, &status);
+    body->curl->easy_getinfo(body->easy, CURLINFO_RESPONSE_CODE, &status);
     if (!body->sink->Begin(status)) {
       body->stopped = true;
       return 0;
@@ -94,9 +98,11 @@ long WholeSecondsAtLeastOne(std::chrono::milliseconds ms) {
 TransferOutcome PerformTransfer(const HttpRequestPlan& plan, const HttpRequestOptions& options,
                                 HttpBodySink& sink, const TransferLimits& limits) {
   TransferOutcome outcome;
-  CURLSH* cookieStore = SharedCookieStore();  // also sets libcurl up once
+  const CurlLibrary* curl = NetworkLibrary();
+  if (curl == nullptr) return outcome;
+  CURLSH* cookieStore = SharedCookieStore();
   if (plan.host.empty() || plan.port < 0 || plan.port > kMaxPort) return outcome;
-  std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+  std::unique_ptr<CURL, EasyDeleter> easy(curl->easy_init(), EasyDeleter{curl});
   if (!easy) return outcome;
   CURL* h = easy.get();
   const bool secure = (plan.flags & kFlagSecure) != 0;
@@ -105,31 +111,31 @@ TransferOutcome PerformTransfer(const HttpRequestPlan& plan, const HttpRequestOp
   std::string url = (secure ? "https://" : "http://") + plan.host;
   if (plan.port != 0) url += ":" + std::to_string(plan.port);
   url += PathForUrl(plan.path);
-  curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(h, CURLOPT_PATH_AS_IS, 1L);
-  curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
-  curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(h, CURLOPT_USERAGENT, plan.agent.c_str());
-  curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
-  curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+  curl->easy_setopt(h, CURLOPT_URL, url.c_str());
+  curl->easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl->easy_setopt(h, CURLOPT_PATH_AS_IS, 1L);
+  curl->easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+  curl->easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+  curl->easy_setopt(h, CURLOPT_USERAGENT, plan.agent.c_str());
+  curl->easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
+  curl->easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
 
   // Nothing is cached here; a reload also means a connection of its own.
   if (plan.flags & kFlagReload) {
-    curl_easy_setopt(h, CURLOPT_FRESH_CONNECT, 1L);
-    curl_easy_setopt(h, CURLOPT_FORBID_REUSE, 1L);
+    curl->easy_setopt(h, CURLOPT_FRESH_CONNECT, 1L);
+    curl->easy_setopt(h, CURLOPT_FORBID_REUSE, 1L);
   }
   if (!(plan.flags & kFlagNoCookies) && cookieStore != nullptr) {
-    curl_easy_setopt(h, CURLOPT_SHARE, cookieStore);
-    curl_easy_setopt(h, CURLOPT_COOKIEFILE, "");  // cookie engine on, nothing read from disk
+    curl->easy_setopt(h, CURLOPT_SHARE, cookieStore);
+    curl->easy_setopt(h, CURLOPT_COOKIEFILE, "");  // cookie engine on, nothing read from disk
   }
   if (!(plan.flags & kFlagNoAutoRedirect)) {
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl->easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+    curl->easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
     // An https request never continues over plain http; an http one may move
     // to https.
-    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR,
-                     (plan.flags & kFlagIgnoreRedirectToHttps) ? "http,https" : "https");
+    curl->easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR,
+                      (plan.flags & kFlagIgnoreRedirectToHttps) ? "http,https" : "https");
   }
   // The proxy list names a proxy for http traffic only; everything else, and
   // every request without a proxy, goes direct (the environment's proxy
@@ -139,11 +145,11 @@ TransferOutcome PerformTransfer(const HttpRequestPlan& plan, const HttpRequestOp
     std::string_view named = std::string_view(plan.proxyList).substr(kProxyListPrefix.size());
     if (!named.empty()) proxy = "http://" + std::string(named);
   }
-  curl_easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
+  curl->easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
 
-  std::unique_ptr<curl_slist, ListDeleter> headerList;
-  auto addHeader = [&headerList](const std::string& line) {
-    curl_slist* grown = curl_slist_append(headerList.get(), line.c_str());
+  std::unique_ptr<curl_slist, ListDeleter> headerList(nullptr, ListDeleter{curl});
+  auto addHeader = [&headerList, curl](const std::string& line) {
+    curl_slist* grown = curl->slist_append(headerList.get(), line.c_str());
     if (grown != nullptr) {
       (void)headerList.release();
       headerList.reset(grown);
@@ -157,40 +163,41 @@ TransferOutcome PerformTransfer(const HttpRequestPlan& plan, const HttpRequestOp
     start = end + kHeaderLineBreak.size();
   }
   addHeader("Expect:");  // send a body at once, never wait for 100 Continue
-  curl_easy_setopt(h, CURLOPT_HTTPHEADER, headerList.get());
+  curl->easy_setopt(h, CURLOPT_HTTPHEADER, headerList.get());
 
   ByteSet requestBody;
   if (options.method != 0) {
     requestBody = !options.postBytes.empty()
                       ? options.postBytes
                       : ByteSet(options.postText.begin(), options.postText.end());
-    curl_easy_setopt(h, CURLOPT_POST, 1L);
-    curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(requestBody.size()));
-    curl_easy_setopt(h, CURLOPT_POSTFIELDS, requestBody.data());
+    curl->easy_setopt(h, CURLOPT_POST, 1L);
+    curl->easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(requestBody.size()));
+    curl->easy_setopt(h, CURLOPT_POSTFIELDS, requestBody.data());
   }
-  curl_easy_setopt(h, CURLOPT_CUSTOMREQUEST, plan.verb == "POST" ? nullptr : plan.verb.c_str());
+  curl->easy_setopt(h, CURLOPT_CUSTOMREQUEST, plan.verb == "POST" ? nullptr : plan.verb.c_str());
 
-  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.connectTimeout.count()));
-  curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, WholeSecondsAtLeastOne(options.idleTimeout));
+  curl->easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
+                    static_cast<long>(options.connectTimeout.count()));
+  curl->easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl->easy_setopt(h, CURLOPT_LOW_SPEED_TIME, WholeSecondsAtLeastOne(options.idleTimeout));
   if (limits.deadline.count() > 0) {
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.deadline.count()));
+    curl->easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.deadline.count()));
   }
   if (limits.bodyLimit != 0) {
     // An answer announced larger than allowed fails before its body is read.
-    curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.bodyLimit));
+    curl->easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.bodyLimit));
   }
-  if (limits.readBufferBytes > 0) curl_easy_setopt(h, CURLOPT_BUFFERSIZE, limits.readBufferBytes);
+  if (limits.readBufferBytes > 0) curl->easy_setopt(h, CURLOPT_BUFFERSIZE, limits.readBufferBytes);
 
-  BodyTarget body{h, &sink, limits.bodyLimit};
-  curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, TakeBody);
-  curl_easy_setopt(h, CURLOPT_WRITEDATA, &body);
-  curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, AppendHeaderLine);
-  curl_easy_setopt(h, CURLOPT_HEADERDATA, &outcome.headers);
+  BodyTarget body{curl, h, &sink, limits.bodyLimit};
+  curl->easy_setopt(h, CURLOPT_WRITEFUNCTION, TakeBody);
+  curl->easy_setopt(h, CURLOPT_WRITEDATA, &body);
+  curl->easy_setopt(h, CURLOPT_HEADERFUNCTION, AppendHeaderLine);
+  curl->easy_setopt(h, CURLOPT_HEADERDATA, &outcome.headers);
 
-  const CURLcode rc = curl_easy_perform(h);
+  const CURLcode rc = curl->easy_perform(h);
   outcome.answered = !outcome.headers.empty();
-  curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &outcome.status);
+  curl->easy_getinfo(h, CURLINFO_RESPONSE_CODE, &outcome.status);
   // A chain of redirects that ends at the hop limit leaves the last response
   // as the answer, as a platform that gives up following would.
   outcome.complete =

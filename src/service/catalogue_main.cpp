@@ -8,6 +8,7 @@
 
 #include "service/catalogue_server.h"
 #include "service/cli_options.h"
+#include "service/postgres_store.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   const auto source =
       options->library.empty() ? LibrarySource::Demo() : LibrarySource::Folder(options->library);
   ServerOptions server_options;
+  UsePostgresStores();
   // The store is opened here, so a damaged index or a database out of reach
   // is reported before the service starts.
   StoreSettings store;

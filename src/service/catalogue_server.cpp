@@ -16,6 +16,8 @@ struct CatalogueServer::State {
   std::string host;
   int port = 0;
   std::thread loader;
+  // What Begin() starts, while Start() held it back.
+  std::function<void()> begin;
 };
 
 namespace {
@@ -47,7 +49,6 @@ bool CatalogueServer::Start(const std::string& host, int port, LibrarySource sou
   if (!state->http.Bind(host, port)) return false;
   state->host = host;
   state->port = state->http.Port();
-  state->http.Start(MakeRoutes(state->library), RequestLogger(options.request_log));
 
   LibrarySettings settings;
   settings.source = std::move(source);
@@ -58,10 +59,21 @@ bool CatalogueServer::Start(const std::string& host, int port, LibrarySource sou
   settings.synced = options.synced;
   settings.loaded = options.loaded;
   State* raw = state.get();
-  raw->loader = std::thread(
-      [raw, settings = std::move(settings)] { raw->library->Run(std::move(settings)); });
+  raw->begin = [raw, log = options.request_log, settings = std::move(settings)]() mutable {
+    raw->http.Start(MakeRoutes(raw->library), RequestLogger(log));
+    raw->loader = std::thread(
+        [raw, settings = std::move(settings)] { raw->library->Run(std::move(settings)); });
+  };
   state_ = std::move(state);
+  if (!options.begin_later) Begin();
   return true;
+}
+
+void CatalogueServer::Begin() {
+  if (!state_ || !state_->begin) return;
+  auto begin = std::move(state_->begin);
+  state_->begin = nullptr;
+  begin();
 }
 
 int CatalogueServer::Port() const {
@@ -98,7 +110,7 @@ void CatalogueServer::Stop() {
   // finish; the counts still on their way are written when the library goes.
   state_->library->Abandon();
   state_->http.Stop();
-  state_->loader.join();
+  if (state_->loader.joinable()) state_->loader.join();
   state_.reset();
 }
 

@@ -36,6 +36,11 @@ struct ServerOptions {
   std::shared_ptr<CatalogueStore> opened_store;
   // Keep watching a music folder and take its changes in while serving.
   bool watch_folder = true;
+  // Bind at once but hold the serving threads and the library's loading
+  // back until Begin(): the address is known (connections queue), while the
+  // work waits for a moment that suits the caller (the player begins once
+  // its window is on the screen).
+  bool begin_later = false;
 };
 
 class CatalogueServer {
@@ -50,6 +55,10 @@ class CatalogueServer {
   // the server already runs. Costs well under a millisecond on the calling
   // thread: the library loads in the background.
   bool Start(const std::string& host, int port, LibrarySource source, ServerOptions options = {});
+
+  // Starts serving and loading the library when Start() held them back;
+  // does nothing otherwise, or a second time.
+  void Begin();
 
   // The bound port; 0 before Start() or after a failed one.
   int Port() const;

@@ -21,6 +21,7 @@ std::string ConnectPlayerService(CatalogueServer& embedded) {
   // standalone service's.
   ServerOptions options;
   options.store = StoreSettings::UserIndex();
+  options.begin_later = true;
   if (!embedded.Start(std::string(kDefaultHost), 0, LibrarySource::FromEnvironment(), options)) {
     return {};
   }

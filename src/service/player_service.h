@@ -13,9 +13,10 @@ std::string NormaliseServiceAddress(std::string_view value);
 
 // The address ("host:port") of the service the player talks to. With
 // VEXO_SERVICE set, that service, and nothing is started. Otherwise `embedded`
-// is started on a free loopback port serving VEXO_LIBRARY or the demo
-// library; it returns at once (the library loads in the background). Empty
-// when the embedded service cannot start.
+// is bound to a free loopback port, to serve VEXO_LIBRARY or the demo
+// library once the caller calls its Begin() (the player does when its window
+// is on the screen; requests sent before that wait for it). Empty when the
+// embedded service cannot start.
 std::string ConnectPlayerService(CatalogueServer& embedded);
 
 }  // namespace vexo::service

@@ -1,5 +1,7 @@
 #include "service/postgres_store.h"
 
+#include "service/store_settings.h"
+
 #include <libpq-fe.h>
 #include <poll.h>
 
@@ -425,6 +427,12 @@ void PostgresStore::ListenLoop() {
       changed_(library, kind == "counts" ? StoreChange::kCounts : StoreChange::kLibrary);
     }
   }
+}
+
+void UsePostgresStores() {
+  UseDatabaseStores([](const std::string& url) -> std::shared_ptr<CatalogueStore> {
+    return PostgresStore::Open(url);
+  });
 }
 
 }  // namespace vexo::service

@@ -78,4 +78,7 @@ class PostgresStore : public CatalogueStore {
 // stand for themselves.
 std::string ContainsPattern(std::string_view text);
 
+// Lets this program open PostgreSQL catalogues through OpenStore.
+void UsePostgresStores();
+
 }  // namespace vexo::service

@@ -1,8 +1,8 @@
 #include "service/store_settings.h"
 
+#include <atomic>
 #include <cstdlib>
 
-#include "service/postgres_store.h"
 #include "service/sqlite_store.h"
 #include "service/store_constants.h"
 
@@ -29,8 +29,21 @@ fs::path DefaultIndexFile() {
   return data / kIndexFolderName / kIndexFileName;
 }
 
+namespace {
+std::atomic<DatabaseStoreOpener> g_databaseOpener{nullptr};
+}  // namespace
+
+void UseDatabaseStores(DatabaseStoreOpener opener) {
+  g_databaseOpener = opener;
+}
+
 std::shared_ptr<CatalogueStore> OpenStore(const StoreSettings& settings) {
-  if (!settings.database_url.empty()) return PostgresStore::Open(settings.database_url);
+  if (!settings.database_url.empty()) {
+    DatabaseStoreOpener opener = g_databaseOpener;
+    if (opener == nullptr)
+      throw StoreError("this program serves no database catalogues: use an index file");
+    return opener(settings.database_url);
+  }
   return SqliteStore::Open(settings.index_file, settings.reindex);
 }
 

@@ -33,4 +33,11 @@ std::filesystem::path DefaultIndexFile();
 // says which store and what went wrong.
 std::shared_ptr<CatalogueStore> OpenStore(const StoreSettings& settings);
 
+// How a program that serves shared database catalogues opens one. The
+// database store and its client library come with the programs that take a
+// database address (the standalone service and its tests register it at
+// start); the player's embedded service keeps to SQLite and carries neither.
+using DatabaseStoreOpener = std::shared_ptr<CatalogueStore> (*)(const std::string& url);
+void UseDatabaseStores(DatabaseStoreOpener opener);
+
 }  // namespace vexo::service

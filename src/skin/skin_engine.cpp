@@ -94,15 +94,23 @@ void SkinEngine::SetSkinPicture(const Text& fileName, const ByteSet& bytes,
         skinColour ? *skinColour : MeanColour(picture, random_, kMeanColourSamples);
     if (followSkin) settings_.themeColour = settings_.skinColour;
     settings_.layoutMode = layoutMode.value_or(kLayoutModeWhenNotGiven);
+    bool storedAsGiven = false;
     if (settings_.layoutMode == kLayoutTopLeft || settings_.layoutMode == kLayoutTopRight) {
       settings_.skinPicture = EdgeFadedPicture(picture, settings_.skinColour, settings_.layoutMode);
     } else if (!fileName.empty()) {
       settings_.skinPicture = picture.SaveToBytes(Text("image/png"));
     } else {
       settings_.skinPicture = bytes;
+      storedAsGiven = true;
     }
     skinDecoded_.Dispose();
-    if (!settings_.skinPicture.empty()) skinDecoded_.LoadFromBytes(settings_.skinPicture);
+    if (storedAsGiven) {
+      // The picture just decoded is the stored one: keep it rather than
+      // decoding the same bytes a second time.
+      picture.Clone(skinDecoded_);
+    } else if (!settings_.skinPicture.empty()) {
+      skinDecoded_.LoadFromBytes(settings_.skinPicture);
+    }
   } else {
     settings_.skinPicture.clear();
     skinDecoded_.Dispose();

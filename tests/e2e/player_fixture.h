@@ -27,7 +27,7 @@ class PlayerTest : public ::testing::Test {
     ASSERT_TRUE(x.Connected());
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     if (scale != 1) setenv("QT_SCALE_FACTOR", std::to_string(scale).c_str(), 1);
-    player = std::make_unique<ChildProcess>(VEXO_PLAYER_BINARY);
+    player = std::make_unique<ChildProcess>(VEXO_PLAYER_BINARY, options);
     unsetenv("QT_SCALE_FACTOR");
     ASSERT_GT(player->Pid(), 0);
     window = x.WaitForWindow(kPlayerWidth * scale, kPlayerHeight * scale, kStartDeadlineMs);
@@ -36,6 +36,8 @@ class PlayerTest : public ::testing::Test {
   }
   const int scale;
   X11Driver x;
+  // How the player is started; a test may set them in its constructor.
+  ChildOptions options;
   std::unique_ptr<ChildProcess> player;
   unsigned long window = 0;
 };

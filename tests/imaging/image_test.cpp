@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "imaging/bitmap.h"
+#include "imaging/image_codec.h"
 #include "imaging/image_formats.h"
 #include "imaging/status.h"
 #include "imaging_test_support.h"
@@ -230,6 +231,38 @@ TEST(ImgBitmap, MadeFromAnIconInTheAskedSize) {
   EXPECT_EQ(bitmap.Width(), 17u);
   EXPECT_TRUE(ColorNear(bitmap.GetPixel(8, 8), MakeArgb(255, 236, 109, 81), 2));
   EXPECT_FALSE(bitmap.CreateFromIcon(QIcon(), 17, 17));
+}
+
+}  // namespace
+}  // namespace vexo
+
+namespace vexo {
+namespace {
+
+QByteArray AsQBytes(const ByteSet& bytes) {
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
+}
+
+TEST(DecodePictureAhead, TheNextDecodeOfTheSameBytesTakesTheResultOnce) {
+  const QByteArray jpeg = AsQBytes(test::EncodedBytes(test::QuadrantPicture(160, 90), "JPEG"));
+  const QByteArray png = AsQBytes(test::EncodedBytes(test::QuadrantPicture(40, 30), "PNG"));
+  const QImage direct = DecodePicture(jpeg);
+  ASSERT_FALSE(direct.isNull());
+
+  DecodePictureAhead(jpeg);
+  // Other bytes decode as ever while the picture is on its way.
+  EXPECT_EQ(DecodePicture(png).size(), QSize(40, 30));
+  const QImage ahead = DecodePicture(jpeg);
+  EXPECT_EQ(ahead, direct);
+  // Taken once: a later decode of the same bytes decodes them again.
+  const QImage again = DecodePicture(jpeg);
+  EXPECT_EQ(again, direct);
+  EXPECT_NE(again.constBits(), ahead.constBits());
+
+  // Bytes that are no picture give the null image ahead as well.
+  DecodePictureAhead(QByteArray("not a picture"));
+  EXPECT_TRUE(DecodePicture(QByteArray("not a picture")).isNull());
 }
 
 }  // namespace

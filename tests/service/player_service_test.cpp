@@ -1,7 +1,9 @@
 // The player's start-up choice between a configured service and the
 // embedded one.
 #include <gtest/gtest.h>
+
 #include <stdlib.h>
+#include <future>
 
 #include "raw_http.h"
 #include "service/player_service.h"
@@ -35,9 +37,14 @@ TEST_F(PlayerService, OtherwiseTheEmbeddedServiceServesTheNamedLibrary) {
   const auto address = ConnectPlayerService(embedded);
   ASSERT_EQ(address, "127.0.0.1:" + std::to_string(embedded.Port()));
   ASSERT_GT(embedded.Port(), 0);
-  // Asked at once, before the library may have loaded: the request waits.
-  const auto reply = testing::Get(embedded.Port(), "/suggest.do?q=%E6%99%B4&size=5&callback=cb");
-  EXPECT_NE(reply.body.find("晴天"), std::string::npos) << reply.body;
+  // Asked before the service begins (and before its library loads): the
+  // request waits in the queue and is answered once it does.
+  auto reply = std::async(std::launch::async, [port = embedded.Port()] {
+    return testing::Get(port, "/suggest.do?q=%E6%99%B4&size=5&callback=cb");
+  });
+  embedded.Begin();
+  const auto answer = reply.get();
+  EXPECT_NE(answer.body.find("晴天"), std::string::npos) << answer.body;
   EXPECT_EQ(embedded.SongCount(), 4u);
   embedded.Stop();
   EXPECT_EQ(embedded.Port(), 0);

@@ -11,6 +11,7 @@
 #include "raw_http.h"
 #include "service/catalogue_server.h"
 #include "service/service_constants.h"
+#include "service/store_settings.h"
 #include "test_library.h"
 
 namespace vexo::service {
@@ -143,6 +144,19 @@ TEST_F(WatchedFolder, FilesAddedChangedAndRemovedShowUpWhileServing) {
   fs::remove(folder_ / "周杰 - 晴天.mp3");
   EXPECT_TRUE(testing::WaitFor([&] { return Search(port, "%E6%99%B4").empty(); }, kWatchLimit));
   EXPECT_EQ(testing::Get(port, "/song/" + before[0].id + ".mp3").status, 200);
+}
+
+// The player's embedded service carries no database store: a database
+// address there is refused with a message, never a crash.
+TEST(StoreChoice, ADatabaseAddressWhereNoDatabaseStoreIsBuiltInIsRefusedClearly) {
+  StoreSettings settings;
+  settings.database_url = "postgresql:///vexo";
+  try {
+    OpenStore(settings);
+    ADD_FAILURE() << "a store was opened";
+  } catch (const StoreError& error) {
+    EXPECT_NE(std::string(error.what()).find("database"), std::string::npos) << error.what();
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "test_stores.h"
 
+#include "service/postgres_store.h"
+
 #include <cstdlib>
 
 #include "test_library.h"
@@ -7,6 +9,7 @@
 namespace vexo::service::testing {
 
 std::string TestDatabaseUrl() {
+  UsePostgresStores();  // the tests open database catalogues as the service does
   const char* url = std::getenv("VEXO_TEST_DATABASE");
   return url ? url : "";
 }

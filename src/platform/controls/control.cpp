@@ -1,5 +1,7 @@
 #include "platform/controls/control.h"
 
+#include "platform/controls/installed_fonts.h"
+
 #include <QFont>
 #include <QPalette>
 
@@ -57,7 +59,10 @@ void Control::SetFont(const std::string& faceUtf8, int pixelHeight, bool bold) {
   CallOnUi([&] {
     if (!widget_) return;
     QFont font = widget_->font();
-    if (!faceUtf8.empty()) font.setFamilies({QString::fromUtf8(faceUtf8.c_str()), font.family()});
+    if (!faceUtf8.empty()) {
+      font.setFamilies(
+          InstalledFamilies(QStringList{QString::fromUtf8(faceUtf8.c_str())} + font.families()));
+    }
     if (pixelHeight > 0) font.setPixelSize(pixelHeight);
     font.setBold(bold);
     widget_->setFont(font);

@@ -99,7 +99,8 @@ void ListView::SetCurrentRow(int row) {
       view_->clearSelection();
       return;
     }
-    if (row < 0 || row >= view_->Model().rowCount()) return;
+    if (row < 0 || row >= view_->Model().RowsStored()) return;
+    view_->Model().AnnounceRows();
     QModelIndex index = view_->Model().index(row, 0);
     view_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -108,7 +109,7 @@ void ListView::SetCurrentRow(int row) {
 }
 
 int ListView::RowCount() const {
-  return CallOnUi([&] { return view_->Model().rowCount(); });
+  return CallOnUi([&] { return view_->Model().RowsStored(); });
 }
 
 int ListView::InsertRow() {

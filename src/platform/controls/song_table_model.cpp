@@ -5,10 +5,14 @@
 namespace vexo {
 
 SongTableModel::SongTableModel(std::vector<Text> headers, QObject* parent)
-    : QAbstractTableModel(parent), headers_(std::move(headers)) {}
+    : QAbstractTableModel(parent), headers_(std::move(headers)) {
+  endOfFrame_.setSingleShot(true);
+  endOfFrame_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&endOfFrame_, &QTimer::timeout, this, [this] { AnnounceRows(); });
+}
 
 int SongTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  return parent.isValid() ? 0 : announced_;
 }
 
 int SongTableModel::columnCount(const QModelIndex& parent) const {
@@ -32,11 +36,28 @@ Qt::ItemFlags SongTableModel::flags(const QModelIndex& index) const {
 }
 
 int SongTableModel::AppendRow() {
-  int row = static_cast<int>(rows_.size());
-  beginInsertRows({}, row, row);
+  const int row = static_cast<int>(rows_.size());
   rows_.emplace_back(headers_.size());
-  endInsertRows();
+  if (endOfFrame_.isActive()) return row;  // announced with the frame's others
+  const qint64 since =
+      sinceAnnouncement_.isValid() ? sinceAnnouncement_.elapsed() : kRowAnnouncementFrameMs;
+  if (since >= kRowAnnouncementFrameMs) {
+    AnnounceRows();
+  } else {
+    endOfFrame_.start(static_cast<int>(kRowAnnouncementFrameMs - since));
+  }
   return row;
+}
+
+void SongTableModel::AnnounceRows() {
+  endOfFrame_.stop();
+  const int stored = static_cast<int>(rows_.size());
+  if (announced_ < stored) {
+    beginInsertRows({}, announced_, stored - 1);
+    announced_ = stored;
+    endInsertRows();
+  }
+  sinceAnnouncement_.start();
 }
 
 Text SongTableModel::Cell(int row, int column) const {
@@ -51,8 +72,10 @@ bool SongTableModel::SetCell(int row, int column, const Text& text) {
   auto& cells = rows_[static_cast<size_t>(row)];
   if (column < 0 || column >= static_cast<int>(cells.size())) return false;
   cells[static_cast<size_t>(column)] = text;
-  QModelIndex i = index(row, column);
-  Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
+  if (row < announced_) {  // a row still to be announced shows its cells then
+    QModelIndex i = index(row, column);
+    Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
+  }
   return true;
 }
 

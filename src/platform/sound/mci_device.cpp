@@ -46,8 +46,12 @@ const std::pair<const char*, std::string> kPlayerOptions[] = {
     {"save-position-on-quit", "no"},
 };
 
+// libmpv counts in seconds as floating-point numbers, and a position that is
+// a whole millisecond (an exact seek to 1.5 s) may come back a hair below it
+// (decoded frames carry sample-accurate times): the nearest millisecond is
+// the one meant.
 int MillisecondsOf(double seconds) {
-  double ms = std::trunc(seconds * 1000.0);
+  double ms = std::round(seconds * 1000.0);
   if (!(ms > 0)) return 0;
   if (ms >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
   return static_cast<int>(ms);

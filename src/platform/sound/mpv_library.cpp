@@ -3,8 +3,6 @@
 #include <dlfcn.h>
 #include <sys/resource.h>
 
-#include <QCoreApplication>
-
 #include <clocale>
 #include <cstring>
 #include <future>
@@ -113,14 +111,6 @@ void EnsureNumericLocale() {
 
 void PreloadMediaLibrary() {
   EnsureNumericLocale();
-  // Started from the event loop, behind the events already queued: the first
-  // paint of a window just shown comes first, and the loading thread does not
-  // hold the dynamic loader while that paint loads its fonts and plugins.
-  if (QCoreApplication* app = QCoreApplication::instance()) {
-    QMetaObject::invokeMethod(
-        app, [] { StartLoad(); }, Qt::QueuedConnection);
-    return;
-  }
   StartLoad();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // libmpv, loaded at run time. Loading the library and its decoders costs
-// about a tenth of a second, so it is kept off the path to the first painted
-// window: the player starts the load in the background right after its
-// window shows, and the first open waits for it.
+// about a tenth of a second and holds the dynamic loader, so it is kept off
+// the path to the first painted window: the player starts the load in the
+// background once its first frame is on the screen, and the first open waits
+// for it.
 #include <mpv/client.h>
 
 #include <initializer_list>

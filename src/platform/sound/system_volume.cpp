@@ -1,6 +1,6 @@
 #include "platform/sound/system_volume.h"
 
-#include <pulse/pulseaudio.h>
+#include "platform/sound/pulse_library.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,36 +14,39 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // One short conversation with the sound server on a private main loop, every
-// wait bounded by the same deadline. Without a server the connect fails at
-// once; the server is never started on demand.
+// wait bounded by the same deadline. Without a server (or its client library)
+// the session is never ready; the server is never started on demand.
 class PulseSession {
  public:
   PulseSession()
       : deadline_(Clock::now() + std::chrono::milliseconds(kVolumeServerTimeoutMs)),
-        loop_(pa_mainloop_new()) {
+        pa_(SoundServerLibrary()) {
+    if (pa_ == nullptr) return;
+    loop_ = pa_->mainloop_new();
     if (loop_ == nullptr) return;
-    context_ = pa_context_new(pa_mainloop_get_api(loop_), "Vexo");
+    context_ = pa_->context_new(pa_->mainloop_get_api(loop_), "Vexo");
     if (context_ == nullptr) return;
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return;
+    if (pa_->context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return;
     ready_ = RunUntil([this] {
-               pa_context_state_t state = pa_context_get_state(context_);
+               pa_context_state_t state = pa_->context_get_state(context_);
                return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
              }) &&
-             pa_context_get_state(context_) == PA_CONTEXT_READY;
+             pa_->context_get_state(context_) == PA_CONTEXT_READY;
   }
 
   ~PulseSession() {
     if (context_ != nullptr) {
-      pa_context_disconnect(context_);
-      pa_context_unref(context_);
+      pa_->context_disconnect(context_);
+      pa_->context_unref(context_);
     }
-    if (loop_ != nullptr) pa_mainloop_free(loop_);
+    if (loop_ != nullptr) pa_->mainloop_free(loop_);
   }
 
   PulseSession(const PulseSession&) = delete;
   PulseSession& operator=(const PulseSession&) = delete;
 
   bool ready() const { return ready_; }
+  const PulseLibrary* pa() const { return pa_; }
   pa_context* context() { return context_; }
 
   // Runs the loop until done() holds; false when the deadline passed first
@@ -53,10 +56,10 @@ class PulseSession {
       const auto left =
           std::chrono::duration_cast<std::chrono::microseconds>(deadline_ - Clock::now());
       if (left.count() <= 0) return false;
-      if (pa_mainloop_prepare(loop_, static_cast<int>(left.count())) < 0) return false;
-      if (pa_mainloop_poll(loop_) < 0) return false;
-      if (pa_mainloop_dispatch(loop_) < 0) return false;
-      if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) return done();
+      if (pa_->mainloop_prepare(loop_, static_cast<int>(left.count())) < 0) return false;
+      if (pa_->mainloop_poll(loop_) < 0) return false;
+      if (pa_->mainloop_dispatch(loop_) < 0) return false;
+      if (!PA_CONTEXT_IS_GOOD(pa_->context_get_state(context_))) return done();
     }
     return true;
   }
@@ -64,15 +67,16 @@ class PulseSession {
   // Waits for an operation; false when it did not finish in time.
   bool Wait(pa_operation* operation) {
     if (operation == nullptr) return false;
-    const bool finished =
-        RunUntil([operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; });
-    if (!finished) pa_operation_cancel(operation);
-    pa_operation_unref(operation);
+    const bool finished = RunUntil(
+        [this, operation] { return pa_->operation_get_state(operation) != PA_OPERATION_RUNNING; });
+    if (!finished) pa_->operation_cancel(operation);
+    pa_->operation_unref(operation);
     return finished;
   }
 
  private:
   Clock::time_point deadline_;
+  const PulseLibrary* pa_;
   pa_mainloop* loop_ = nullptr;
   pa_context* context_ = nullptr;
   bool ready_ = false;
@@ -101,7 +105,8 @@ std::optional<SinkVolume> ReadDefaultSink(PulseSession& session) {
       *result->have = true;
     }
   };
-  if (!session.Wait(pa_context_get_server_info(session.context(), on_server, &name_result)) ||
+  if (!session.Wait(
+          session.pa()->context_get_server_info(session.context(), on_server, &name_result)) ||
       !have_name) {
     return std::nullopt;
   }
@@ -114,8 +119,8 @@ std::optional<SinkVolume> ReadDefaultSink(PulseSession& session) {
     result->volume = info->volume;
     result->muted = info->mute != 0;
   };
-  if (!session.Wait(pa_context_get_sink_info_by_name(session.context(), default_sink.c_str(),
-                                                     on_sink, &sink)) ||
+  if (!session.Wait(session.pa()->context_get_sink_info_by_name(
+          session.context(), default_sink.c_str(), on_sink, &sink)) ||
       !sink.found) {
     return std::nullopt;
   }
@@ -132,15 +137,15 @@ pa_volume_t VolumeOf(int percent) {
 
 bool WriteVolume(PulseSession& session, const SinkVolume& sink, int percent) {
   pa_cvolume volume = sink.volume;
-  if (pa_cvolume_max(&volume) == PA_VOLUME_MUTED) {
+  if (session.pa()->cvolume_max(&volume) == PA_VOLUME_MUTED) {
     // A silent sink has no balance left to keep.
-    pa_cvolume_set(&volume, volume.channels, VolumeOf(percent));
+    session.pa()->cvolume_set(&volume, volume.channels, VolumeOf(percent));
   } else {
-    pa_cvolume_scale(&volume, VolumeOf(percent));
+    session.pa()->cvolume_scale(&volume, VolumeOf(percent));
   }
   auto on_done = [](pa_context*, int, void*) {};
-  return session.Wait(pa_context_set_sink_volume_by_name(session.context(), sink.name.c_str(),
-                                                         &volume, on_done, nullptr));
+  return session.Wait(session.pa()->context_set_sink_volume_by_name(
+      session.context(), sink.name.c_str(), &volume, on_done, nullptr));
 }
 
 }  // namespace
@@ -149,15 +154,15 @@ bool StepSystemVolume(bool up) {
   PulseSession session;
   std::optional<SinkVolume> sink = ReadDefaultSink(session);
   if (!sink) return false;
-  const int current = PercentOf(pa_cvolume_max(&sink->volume));
+  const int current = PercentOf(session.pa()->cvolume_max(&sink->volume));
   const int step = up ? kVolumeStepPercent : -kVolumeStepPercent;
   int target = std::clamp(current + step, 0, 100);
   if (up && target < current) target = current;  // above full scale already
   bool ok = target == current || WriteVolume(session, *sink, target);
   if (up && sink->muted) {
     auto on_done = [](pa_context*, int, void*) {};
-    ok = session.Wait(pa_context_set_sink_mute_by_name(session.context(), sink->name.c_str(), 0,
-                                                       on_done, nullptr)) &&
+    ok = session.Wait(session.pa()->context_set_sink_mute_by_name(
+             session.context(), sink->name.c_str(), 0, on_done, nullptr)) &&
          ok;
   }
   return ok;
@@ -167,7 +172,7 @@ std::optional<int> ReadSystemVolumePercent() {
   PulseSession session;
   std::optional<SinkVolume> sink = ReadDefaultSink(session);
   if (!sink) return std::nullopt;
-  return PercentOf(pa_cvolume_max(&sink->volume));
+  return PercentOf(session.pa()->cvolume_max(&sink->volume));
 }
 
 bool SetSystemVolumePercent(int percent) {
@@ -175,7 +180,7 @@ bool SetSystemVolumePercent(int percent) {
   std::optional<SinkVolume> sink = ReadDefaultSink(session);
   if (!sink) return false;
   SinkVolume flat = *sink;
-  pa_cvolume_set(&flat.volume, flat.volume.channels, VolumeOf(0));
+  session.pa()->cvolume_set(&flat.volume, flat.volume.channels, VolumeOf(0));
   return WriteVolume(session, flat, std::clamp(percent, 0, 100));
 }
 

@@ -8,6 +8,7 @@
 #include "platform/controls/list_box.h"
 #include "platform/controls/list_view.h"
 #include "platform/system_text.h"
+#include "support/ui_wait.h"
 
 namespace vexo {
 namespace {
@@ -73,6 +74,7 @@ TEST_F(ListViewTest, RightClickAnywhereAndDoubleClickRaiseTheirEvents) {
 
   for (int i = 0; i < 3; ++i)
     list.SetCell(list.InsertRow(), 1, "song");
+  ASSERT_TRUE(test::WaitUntil([&] { return View()->model()->rowCount() == 3; }));
   QRect second = View()->visualRect(View()->model()->index(1, 1));
   QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, second.center());
   EXPECT_EQ(doubles, 1);
@@ -81,6 +83,30 @@ TEST_F(ListViewTest, RightClickAnywhereAndDoubleClickRaiseTheirEvents) {
   // A press on the empty part below the rows clears the selection.
   QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, QPoint(50, 380));
   EXPECT_EQ(list.CurrentRow(), -1);
+}
+
+// A burst of rows, as a chart appends them, reaches the view in one
+// announcement a frame rather than one layout and repaint per row; the list
+// itself reads every row at once, and selecting a row the view has not heard
+// of yet tells it first.
+TEST_F(ListViewTest, RowsReachTheViewAtMostOnceAFrame) {
+  int announcements = 0;
+  QObject::connect(View()->model(), &QAbstractItemModel::rowsInserted, [&] { ++announcements; });
+  for (int i = 0; i < 30; ++i)
+    list.SetCell(list.InsertRow(), 1, std::to_string(i));
+  EXPECT_EQ(list.RowCount(), 30);
+  EXPECT_EQ(list.Cell(29, 1), "29");
+  EXPECT_EQ(announcements, 1) << "only the first row of the burst goes out at once";
+  EXPECT_EQ(View()->model()->rowCount(), 1);
+
+  ASSERT_TRUE(test::WaitUntil([&] { return View()->model()->rowCount() == 30; }));
+  EXPECT_EQ(announcements, 2);
+  EXPECT_EQ(View()->model()->data(View()->model()->index(29, 1)).toString(), QStringLiteral("29"));
+
+  list.SetCell(list.InsertRow(), 1, "30");  // within the frame of the last announcement
+  list.SetCurrentRow(30);
+  EXPECT_EQ(list.CurrentRow(), 30);
+  EXPECT_EQ(View()->model()->rowCount(), 31);
 }
 
 TEST(ListBox, ItemChosenComesOnlyFromTheUser) {
