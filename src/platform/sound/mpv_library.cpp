@@ -1,15 +1,14 @@
 #include "platform/sound/mpv_library.h"
 
-#include <dlfcn.h>
 #include <sys/resource.h>
 
 #include <clocale>
 #include <cstring>
-#include <future>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
+
+#include "platform/run_time_library.h"
 
 namespace vexo {
 namespace {
@@ -17,12 +16,6 @@ namespace {
 // The file names tried, the versioned one first (the unversioned name exists
 // only where the development package is installed).
 constexpr const char* kLibraryNames[] = {"libmpv.so.2", "libmpv.so"};
-
-template <typename F>
-bool Resolve(void* library, const char* name, F* slot) {
-  *slot = reinterpret_cast<F>(dlsym(library, name));
-  return *slot != nullptr;
-}
 
 // How much the loading thread yields to the user-interface thread, which is
 // painting the first window at the same moment.
@@ -38,34 +31,31 @@ void LowerThisThreadsPriority() {
 }  // namespace
 
 const MpvLibrary* LoadMpvLibrary(std::initializer_list<const char*> file_names) {
-  void* library = nullptr;
-  for (const char* name : file_names) {
-    library = dlopen(name, RTLD_NOW | RTLD_LOCAL);
-    if (library != nullptr) break;
-  }
+  void* library = OpenRunTimeLibrary(file_names);
   if (library == nullptr) return nullptr;
   // One table per loaded library, kept (like the library) for the whole run.
   static std::mutex tables_mutex;
   static auto* tables = new std::map<void*, std::unique_ptr<MpvLibrary>>;
   std::lock_guard lock(tables_mutex);
   if (auto known = tables->find(library); known != tables->end()) {
-    dlclose(library);  // the count taken by this dlopen
+    CloseRunTimeLibrary(library);  // the count taken by this opening
     return known->second.get();
   }
   auto table = std::make_unique<MpvLibrary>();
-  const bool complete = Resolve(library, "mpv_create", &table->create) &&
-                        Resolve(library, "mpv_initialize", &table->initialize) &&
-                        Resolve(library, "mpv_terminate_destroy", &table->terminate_destroy) &&
-                        Resolve(library, "mpv_set_option_string", &table->set_option_string) &&
-                        Resolve(library, "mpv_command", &table->command) &&
-                        Resolve(library, "mpv_set_property", &table->set_property) &&
-                        Resolve(library, "mpv_get_property", &table->get_property) &&
-                        Resolve(library, "mpv_get_property_string", &table->get_property_string) &&
-                        Resolve(library, "mpv_free", &table->free) &&
-                        Resolve(library, "mpv_wait_event", &table->wait_event) &&
-                        Resolve(library, "mpv_set_wakeup_callback", &table->set_wakeup_callback);
+  const bool complete =
+      ResolveFunction(library, "mpv_create", &table->create) &&
+      ResolveFunction(library, "mpv_initialize", &table->initialize) &&
+      ResolveFunction(library, "mpv_terminate_destroy", &table->terminate_destroy) &&
+      ResolveFunction(library, "mpv_set_option_string", &table->set_option_string) &&
+      ResolveFunction(library, "mpv_command", &table->command) &&
+      ResolveFunction(library, "mpv_set_property", &table->set_property) &&
+      ResolveFunction(library, "mpv_get_property", &table->get_property) &&
+      ResolveFunction(library, "mpv_get_property_string", &table->get_property_string) &&
+      ResolveFunction(library, "mpv_free", &table->free) &&
+      ResolveFunction(library, "mpv_wait_event", &table->wait_event) &&
+      ResolveFunction(library, "mpv_set_wakeup_callback", &table->set_wakeup_callback);
   if (!complete) {
-    dlclose(library);
+    CloseRunTimeLibrary(library);
     return nullptr;
   }
   return tables->emplace(library, std::move(table)).first->second.get();
@@ -77,26 +67,12 @@ const MpvLibrary* LoadLibrary() {
   return LoadMpvLibrary({kLibraryNames[0], kLibraryNames[1]});
 }
 
-std::once_flag g_started;
-std::shared_future<const MpvLibrary*> g_library;
-
-void StartLoad() {
-  std::call_once(g_started, [] {
-    std::packaged_task<const MpvLibrary*()> task([] {
-      LowerThisThreadsPriority();
-      return LoadLibrary();
-    });
-    g_library = task.get_future().share();
-    try {
-      std::thread(std::move(task)).detach();
-    } catch (const std::system_error&) {
-      // No thread to spare: load on the calling thread instead.
-      std::packaged_task<const MpvLibrary*()> inline_task(LoadLibrary);
-      g_library = inline_task.get_future().share();
-      inline_task();
-    }
-  });
+const MpvLibrary* LoadAtLowPriority() {
+  LowerThisThreadsPriority();
+  return LoadLibrary();
 }
+
+OnceInBackground<const MpvLibrary*> g_library(LoadAtLowPriority);
 
 }  // namespace
 
@@ -111,12 +87,11 @@ void EnsureNumericLocale() {
 
 void PreloadMediaLibrary() {
   EnsureNumericLocale();
-  StartLoad();
+  g_library.Start();
 }
 
 const MpvLibrary* MediaLibrary() {
-  StartLoad();
-  return g_library.get();
+  return g_library.Get();
 }
 
 }  // namespace vexo
