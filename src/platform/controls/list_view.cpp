@@ -61,6 +61,23 @@ class ListView::View : public QTableView {
   }
 
  protected:
+  // A layout for appended rows repaints only where they show: below the
+  // rows that were there, and nothing at all once the list is longer than
+  // the view (the scroll bar follows on its own). Resizing, scrolling and
+  // column changes repaint through their own paths; any other layout is done
+  // in full.
+  void doItemsLayout() override {
+    const int firstAppended = model_.TakeFirstAnnounced();
+    if (firstAppended < 0) {
+      QTableView::doItemsLayout();
+      return;
+    }
+    updateGeometries();
+    const int top = rowViewportPosition(firstAppended);
+    const QSize size = viewport()->size();
+    if (top < size.height()) viewport()->update(0, top, size.width(), size.height() - top);
+  }
+
   // Rows as tall as the list's font needs, as a report view draws them.
   void changeEvent(QEvent* event) override {
     QTableView::changeEvent(event);

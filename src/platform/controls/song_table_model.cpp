@@ -2,6 +2,8 @@
 
 #include "platform/controls/qt_text.h"
 
+#include <utility>
+
 namespace vexo {
 
 SongTableModel::SongTableModel(std::vector<Text> headers, QObject* parent)
@@ -53,11 +55,16 @@ void SongTableModel::AnnounceRows() {
   endOfFrame_.stop();
   const int stored = static_cast<int>(rows_.size());
   if (announced_ < stored) {
+    if (firstAnnounced_ < 0) firstAnnounced_ = announced_;
     beginInsertRows({}, announced_, stored - 1);
     announced_ = stored;
     endInsertRows();
   }
   sinceAnnouncement_.start();
+}
+
+int SongTableModel::TakeFirstAnnounced() {
+  return std::exchange(firstAnnounced_, -1);
 }
 
 Text SongTableModel::Cell(int row, int column) const {

@@ -36,6 +36,9 @@ class SongTableModel : public QAbstractTableModel {
   int RowsStored() const { return static_cast<int>(rows_.size()); }
   // Announces the rows the view does not know yet, now.
   void AnnounceRows();
+  // The first row announced since the last call, or -1 when none was; the
+  // view lays out and paints only what those rows change.
+  int TakeFirstAnnounced();
   // Empty outside the rows or columns.
   Text Cell(int row, int column) const;
   bool SetCell(int row, int column, const Text& text);
@@ -44,6 +47,7 @@ class SongTableModel : public QAbstractTableModel {
   std::vector<Text> headers_;
   std::vector<std::vector<Text>> rows_;
   int announced_ = 0;
+  int firstAnnounced_ = -1;
   QElapsedTimer sinceAnnouncement_;
   QTimer endOfFrame_;
 };

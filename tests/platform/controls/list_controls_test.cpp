@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
@@ -107,6 +110,40 @@ TEST_F(ListViewTest, RowsReachTheViewAtMostOnceAFrame) {
   list.SetCurrentRow(30);
   EXPECT_EQ(list.CurrentRow(), 30);
   EXPECT_EQ(View()->model()->rowCount(), 31);
+}
+
+// Rows appended to a list repaint only where they show: nothing of the rows
+// above them, and nothing at all below the end of a full view.
+TEST_F(ListViewTest, AppendedRowsRepaintOnlyWhereTheyShow) {
+  struct PaintRecord : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+      return false;
+    }
+  } record;
+  for (int i = 0; i < 2; ++i)
+    list.SetCell(list.InsertRow(), 1, "song");
+  ASSERT_TRUE(test::WaitUntil([&] { return View()->model()->rowCount() == 2; }));
+  QCoreApplication::processEvents();
+  View()->viewport()->installEventFilter(&record);
+
+  list.SetCell(list.InsertRow(), 1, "third");
+  ASSERT_TRUE(test::WaitUntil([&] { return !record.painted.isEmpty(); }));
+  EXPECT_GE(record.painted.boundingRect().top(), View()->rowViewportPosition(2))
+      << "the rows above the new one were painted again";
+
+  for (int i = 0; i < 60; ++i)  // far past the bottom of the view
+    list.SetCell(list.InsertRow(), 1, "song");
+  ASSERT_TRUE(test::WaitUntil([&] { return View()->model()->rowCount() == 63; }));
+  QCoreApplication::processEvents();
+  record.painted = QRegion();
+  for (int i = 0; i < 5; ++i)
+    list.SetCell(list.InsertRow(), 1, "below");
+  ASSERT_TRUE(test::WaitUntil([&] { return View()->model()->rowCount() == 68; }));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(record.painted.isEmpty()) << "rows out of sight repainted the view";
+  EXPECT_EQ(View()->verticalScrollBar()->maximum() > 0, true);
 }
 
 TEST(ListBox, ItemChosenComesOnlyFromTheUser) {
