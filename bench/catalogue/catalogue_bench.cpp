@@ -21,6 +21,7 @@
 #include "canned_service.h"
 #include "catalogue/append_song_rows.h"
 #include "catalogue/chart_lists.h"
+#include "catalogue/timer_delay.h"
 #include "loopback_server.h"
 #include "net/script_unescape.h"
 #include "platform/codepage.h"
@@ -105,6 +106,25 @@ BENCHMARK(BM_ChartClickTo50thRowPainted)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(8);
+
+// The pauses alone: fifty 5 ms pauses with nothing appended, the floor this
+// machine's timers actually give (each wake-up comes a little late), to set
+// the chart's time against in the same run.
+void BM_FiftyRowPausesAlone(benchmark::State& state) {
+  Controls controls;  // the same window and event loop as the chart's
+  double totalMs = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int row = 0; row < kChartRows; ++row)
+      TimerDelay(kRowDelayMs);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.SetIterationTime(elapsed.count());
+    totalMs += elapsed.count() * 1000;
+  }
+  state.counters["ratio_to_250ms_floor"] =
+      totalMs / static_cast<double>(state.iterations()) / kChartFloorMs;
+}
+BENCHMARK(BM_FiftyRowPausesAlone)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8);
 
 // The longest time the user-interface thread goes without getting back to its
 // event loop from a chart click against a service that accepts the
