@@ -1,7 +1,5 @@
 #include "net/curl_library.h"
 
-#include <memory>
-
 #include "platform/run_time_library.h"
 
 namespace vexo {
@@ -14,7 +12,10 @@ constexpr const char* kLibraryNames[] = {"libcurl.so.4", "libcurl.so"};
 const CurlLibrary* Load() {
   void* library = OpenRunTimeLibrary({kLibraryNames[0], kLibraryNames[1]});
   if (library == nullptr) return nullptr;
-  auto t = std::make_unique<CurlLibrary>();
+  // Loaded once, and kept (like the library) for the whole run: requests on
+  // workers may outlive main().
+  static CurlLibrary table;
+  CurlLibrary* t = &table;
   const bool complete = ResolveFunction(library, "curl_global_init", &t->global_init) &&
                         ResolveFunction(library, "curl_easy_init", &t->easy_init) &&
                         ResolveFunction(library, "curl_easy_cleanup", &t->easy_cleanup) &&
@@ -29,9 +30,7 @@ const CurlLibrary* Load() {
     CloseRunTimeLibrary(library);
     return nullptr;
   }
-  // Kept, like the library, for the whole run: requests on workers may
-  // outlive main().
-  return t.release();
+  return t;
 }
 
 OnceInBackground<const CurlLibrary*> g_library(Load);
