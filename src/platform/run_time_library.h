@@ -3,6 +3,7 @@
 // engine, the HTTP client, the sound server's client): opening the first of
 // several file names, resolving functions by name, and a load that runs once,
 // in the background when started early or on the thread that first needs it.
+#include <functional>
 #include <future>
 #include <initializer_list>
 #include <mutex>
@@ -23,9 +24,16 @@ bool ResolveFunction(void* library, const char* name, F* slot) {
   return *slot != nullptr;
 }
 
+// Makes an ordinary end of the process (return from main, exit()) wait for
+// `wait` first, so the teardown of the program's libraries never runs under
+// a thread still inside one of them. The player ends through quick_exit,
+// which waits for nothing.
+void WaitAtExit(std::function<void()> wait);
+
 // A value made once by `make`: Start() makes it on a thread of its own and
 // returns at once; Get() waits for it, making it on the calling thread when
-// nothing started it before (or no thread could be had).
+// nothing started it before (or no thread could be had). An ordinary end of
+// the process waits for a making still under way.
 template <typename T>
 class OnceInBackground {
  public:
@@ -45,6 +53,7 @@ class OnceInBackground {
       if (inBackground) {
         try {
           std::thread(std::move(task)).detach();
+          WaitAtExit([result = result_] { result.wait(); });
           return;
         } catch (const std::system_error&) {
           task = std::packaged_task<T()>(make_);  // no thread to spare
