@@ -1,5 +1,7 @@
 #include "service/postgres_connection.h"
 
+#include <string_view>
+
 #include <libpq-fe.h>
 
 #include "service/catalogue_store.h"
@@ -8,6 +10,10 @@
 namespace vexo::service {
 
 namespace {
+
+// The SQLSTATE codes of a transaction that lost to another one.
+constexpr std::string_view kSqlStateDeadlock = "40P01";
+constexpr std::string_view kSqlStateSerialization = "40001";
 
 std::string Trimmed(const char* message) {
   std::string text = message ? message : "";
@@ -64,7 +70,11 @@ bool PgConnection::Healthy() const {
 void PgConnection::Fail(const std::string& what, PGresult* result) {
   std::string problem = Trimmed(result ? PQresultErrorMessage(result) : nullptr);
   if (problem.empty()) problem = Trimmed(PQerrorMessage(connection_));
+  const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+  const bool conflict = state && (std::string_view(state) == kSqlStateDeadlock ||
+                                  std::string_view(state) == kSqlStateSerialization);
   PQclear(result);
+  if (conflict) throw PgConflictError("PostgreSQL: " + what + ": " + problem);
   throw StoreError("PostgreSQL: " + what + ": " + problem, !Healthy());
 }
 

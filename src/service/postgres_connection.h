@@ -8,6 +8,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "service/catalogue_store.h"
+
 typedef struct pg_conn PGconn;
 typedef struct pg_result PGresult;
 
@@ -35,6 +37,14 @@ class PgResult {
   PGresult* result_;
 };
 
+// A statement the database gave up on because of other transactions at the
+// same moment (a deadlock it broke, a serialization conflict): it succeeds
+// when run again.
+class PgConflictError : public StoreError {
+ public:
+  using StoreError::StoreError;
+};
+
 class PgConnection {
  public:
   // Connects to `url`. Throws StoreError (unavailable) when it cannot.
@@ -48,7 +58,8 @@ class PgConnection {
   // Runs a fixed statement without parameters (BEGIN, COMMIT, LISTEN, DDL).
   void Exec(const char* sql);
   // Runs `statement` with `parameters` (as text). Throws StoreError,
-  // unavailable when the connection was lost.
+  // unavailable when the connection was lost, and PgConflictError when
+  // another transaction got in the way.
   PgResult Run(const PgStatement& statement, const std::vector<std::string>& parameters);
 
  private:

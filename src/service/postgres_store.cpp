@@ -53,11 +53,19 @@ constexpr PgStatement kLoadSongs{
 constexpr PgStatement kLoadPictures{
     "load_pictures", "SELECT singer, path FROM pictures WHERE library_id = $1 ORDER BY position"};
 // Adds a batch in one statement: the deltas come as three arrays.
+// The rows are locked in the order of their ids before they are changed, so
+// services adding to the same songs at once never wait on each other in a
+// circle.
 constexpr PgStatement kAddCounts{
     "add_counts",
-    "UPDATE songs AS s SET plays = s.plays + d.plays, searches = s.searches + d.searches"
-    " FROM unnest($2::bigint[], $3::bigint[], $4::bigint[]) AS d (id, plays, searches)"
-    " WHERE s.library_id = $1 AND s.id = d.id"};
+    "WITH d (id, plays, searches) AS"
+    " (SELECT * FROM unnest($2::bigint[], $3::bigint[], $4::bigint[])),"
+    " locked AS (SELECT s.id FROM songs AS s JOIN d ON s.id = d.id"
+    " WHERE s.library_id = $1 ORDER BY s.id FOR UPDATE OF s)"
+    " UPDATE songs AS s SET plays = s.plays + d.plays, searches = s.searches + d.searches"
+    " FROM d WHERE s.library_id = $1 AND s.id = d.id AND s.id IN (SELECT id FROM locked)"};
+// How often counts are added again after losing to another transaction.
+constexpr int kCountConflictTries = 5;
 constexpr PgStatement kSongCount{"song_count", "SELECT count(*) FROM songs WHERE library_id = $1"};
 constexpr PgStatement kChartHotOrder{"chart_hot",
                                      "SELECT id, plays FROM songs WHERE library_id = $1"
@@ -321,10 +329,19 @@ void PostgresStore::Load(std::int64_t library, std::vector<StoredSong>& songs,
 void PostgresStore::AddCounts(std::int64_t library, const std::vector<CountDelta>& deltas) {
   if (deltas.empty()) return;
   Lease connection(*this);
-  connection->Run(kAddCounts,
-                  {Number(library), NumberArray(deltas, [](const CountDelta& d) { return d.id; }),
-                   NumberArray(deltas, [](const CountDelta& d) { return d.plays; }),
-                   NumberArray(deltas, [](const CountDelta& d) { return d.searches; })});
+  const std::vector<std::string> parameters{
+      Number(library), NumberArray(deltas, [](const CountDelta& d) { return d.id; }),
+      NumberArray(deltas, [](const CountDelta& d) { return d.plays; }),
+      NumberArray(deltas, [](const CountDelta& d) { return d.searches; })};
+  for (int tries = 1;; ++tries) {
+    try {
+      connection->Run(kAddCounts, parameters);
+      return;
+    } catch (const PgConflictError&) {
+      // The statement was rolled back whole: nothing was added yet.
+      if (tries == kCountConflictTries) throw;
+    }
+  }
 }
 
 std::vector<ChartPlace> PostgresStore::Chart(std::int64_t library, int chart, std::size_t offset,
