@@ -90,6 +90,17 @@ TEST_F(MusicFolder, ReadsTagsAndFallsBackToTheFileName) {
   EXPECT_TRUE(loud->lyrics_file.empty());
 }
 
+TEST(MusicFolderNames, ABlankFileNameWithoutTagsStillNamesTheSong) {
+  const fs::path folder = testing::MakeTempFolder("vexo-blank-name");
+  testing::WriteShortMp3(folder / "  .mp3");
+  std::vector<std::string> warnings;
+  const auto contents = ScanMusicFolder(folder, warnings);
+  fs::remove_all(folder);
+  ASSERT_EQ(contents.songs.size(), 1u);
+  EXPECT_EQ(contents.songs[0].name, std::string(kUnknownTitle));
+  EXPECT_EQ(contents.songs[0].singer, std::string(kUnknownSinger));
+}
+
 TEST_F(MusicFolder, UnreadableFilesAreSkippedWithAWarning) {
   std::vector<std::string> warnings;
   ScanMusicFolder(folder_, warnings);
