@@ -7,6 +7,7 @@
 #include "app/exit_routine.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
+#include "app/stall_probe.h"
 #include "app/startup_probe.h"
 #include "platform/sound/mci.h"
 #include "skin/skin_module.h"
@@ -40,6 +41,7 @@ std::unique_ptr<MainWindow> StartPlayer() {
   w->window.ShowCentred();
   // Installed last, so it sees the first paint before the skin takes it.
   InstallStartupProbe(w->window);
+  InstallStallProbe();
   // The media library loads in the background once the window is up.
   PreloadMediaLibrary();
   return w;
