@@ -6,13 +6,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "e2e/player_window.h"
 #include "e2e/x11_driver.h"
 
 namespace vexo::test {
-
-inline constexpr int kPlayerWidth = 392;
-inline constexpr int kPlayerHeight = 622;
-inline constexpr int kStartDeadlineMs = 20000;
 
 class PlayerTest : public ::testing::Test {
  protected:
