@@ -1,10 +1,14 @@
 #pragma once
 // What every fuzz target shares: the input cut into texts, and checks whose
 // failure the fuzzer reports as a crash with the input that caused it.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +49,26 @@ inline unsigned Choice(std::string_view text) {
 inline bool IsWholeText(std::string_view text) {
   return Utf8ToSystem(SystemToUtf8(text)) == text;
 }
+
+// A folder of this process's own under the temporary folder, removed with
+// all it holds when the run ends.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& name)
+      : path_(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(getpid()))) {
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
 
 [[noreturn]] inline void Fail(const char* condition, const char* file, int line) {
   std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);

@@ -1,8 +1,6 @@
 // The folder scanner reading arbitrary bytes as a music file of a user's
 // folder (TagLib): the file is skipped with a warning or becomes a song with
 // UTF-8 texts, never a crash.
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -18,14 +16,10 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kMaxNameBytes = 64;
 
-// A folder of this process's own, emptied before each input.
+// The scanned folder, emptied before each input.
 const fs::path& ScanFolder() {
-  static const fs::path folder = [] {
-    fs::path f = fs::temp_directory_path() / ("vexo-fuzz-music-" + std::to_string(getpid()));
-    fs::create_directories(f);
-    return f;
-  }();
-  return folder;
+  static const vexo::fuzz::ScratchFolder folder("vexo-fuzz-music");
+  return folder.Path();
 }
 
 // The file's name (without ".mp3") from the input's first text: anything but

@@ -25,8 +25,8 @@ constexpr const char* kFallbackBase = "http://127.0.0.1:8917";
 // Four songs, one with lyrics on disk, two singers with a picture.
 vexo::service::Catalogue& SmallCatalogue() {
   static vexo::service::Catalogue* catalogue = [] {
-    const fs::path folder = fs::temp_directory_path() / "vexo-fuzz-query";
-    fs::create_directories(folder);
+    static const vexo::fuzz::ScratchFolder scratch("vexo-fuzz-query");
+    const fs::path& folder = scratch.Path();
     const fs::path lyrics = folder / "1.lrc";
     std::ofstream(lyrics) << "[ti:晴天]\n[00:01.00]故事的小黄花\n[00:05.50]\"quoted\" \\n line\n";
     std::vector<Song> songs(4);
