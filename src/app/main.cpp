@@ -5,8 +5,10 @@
 #include "app/exit_routine.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "platform/heap_arenas.h"
 
 int main(int argc, char** argv) {
+  vexo::LimitHeapArenas();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   auto window = vexo::StartPlayer();
