@@ -2,17 +2,26 @@
 #   make run                installs what is missing, builds, starts the player
 #   make test               installs what is missing, builds, runs the whole suite
 #   make install PREFIX=P   builds and installs the player under P (default /usr/local)
-.PHONY: run test deps configure build install bench clean
+# and, by hand:
+#   make fuzz               runs every fuzz target for FUZZ_SECONDS (default 600) each
+.PHONY: run test deps configure build install bench fuzz fuzz-build clean
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_TSAN ?= build-tsan
+BUILD_FUZZ ?= build-fuzz
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(filter true,$(CI)),-DVEXO_WERROR=ON)
 # The sanitizer builds: light optimisation and line tables only, which keeps
 # them quick to build while reports still name files and lines.
 SANITIZER_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DVEXO_BENCH=OFF $(if $(filter true,$(CI)),-DVEXO_WERROR=ON)
+# The fuzz build: clang with libFuzzer, ASan and UBSan, optimised for speed.
+# It holds only the display-free libraries and the fuzz targets. In CI every
+# target runs FUZZ_CI_SECONDS; `make fuzz` runs them FUZZ_SECONDS each.
+FUZZ_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O2 -g1" -DCMAKE_CXX_COMPILER=clang++ -DVEXO_FUZZ=ON -DVEXO_BENCH=OFF $(if $(filter true,$(CI)),-DVEXO_WERROR=ON)
+FUZZ_CI_SECONDS ?= 20
+FUZZ_SECONDS ?= 600
 
 deps:
 	@scripts/install-deps
@@ -35,6 +44,8 @@ ifeq ($(CI),true)
 	@test -f $(BUILD_TSAN)/build.ninja || cmake -S . -B $(BUILD_TSAN) $(SANITIZER_FLAGS) -DVEXO_TSAN=ON
 	@scripts/concurrency-targets $(BUILD_TSAN) | xargs -r cmake --build $(BUILD_TSAN) -j $(JOBS) --target
 	@scripts/with-test-services scripts/sanitized ctest --test-dir $(BUILD_TSAN) -L concurrency --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-build
+	@scripts/run-fuzzers $(BUILD_FUZZ) $(FUZZ_CI_SECONDS) $(JOBS)
 endif
 
 install: build
@@ -43,5 +54,12 @@ install: build
 bench: build
 	@scripts/with-test-services bench/run-all $(BUILD)
 
+fuzz-build: deps
+	@test -f $(BUILD_FUZZ)/build.ninja || cmake -S . -B $(BUILD_FUZZ) $(FUZZ_FLAGS)
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target vexo_fuzzers
+
+fuzz: fuzz-build
+	@scripts/run-fuzzers $(BUILD_FUZZ) $(FUZZ_SECONDS) $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN) $(BUILD_FUZZ)

@@ -14,6 +14,17 @@ if(VEXO_SANITIZE)
   target_compile_options(vexo_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(vexo_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(VEXO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "VEXO_FUZZ needs clang (CMAKE_CXX_COMPILER=clang++)")
+  endif()
+  # Coverage feedback for libFuzzer in every library, with AddressSanitizer
+  # and UndefinedBehaviorSanitizer; each fuzz target links the fuzzer's main.
+  target_compile_options(vexo_options INTERFACE
+      -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+      -fno-sanitize-recover=undefined)
+  target_link_options(vexo_options INTERFACE -fsanitize=address,undefined)
+endif()
 if(VEXO_TSAN)
   target_compile_options(vexo_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
   target_link_options(vexo_options INTERFACE -fsanitize=thread)

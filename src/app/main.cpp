@@ -7,8 +7,10 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "platform/controls/font_warmup.h"
+#include "platform/heap_arenas.h"
 
 int main(int argc, char** argv) {
+  vexo::LimitHeapArenas();
   // Read on the second core while the application connects to the display.
   vexo::WarmUpFonts();
   QApplication app(argc, argv);

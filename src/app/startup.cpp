@@ -7,6 +7,7 @@
 #include "app/exit_routine.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
+#include "app/stall_probe.h"
 #include "app/startup_probe.h"
 #include "assets/embedded_pictures.h"
 #include "imaging/image_codec.h"

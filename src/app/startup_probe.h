@@ -7,11 +7,6 @@
 //   vexo-first-paint <wall clock in ns> <resident memory in KiB>
 // and, when the switch is "exit", ends the program right after it (for
 // profiles of the start alone).
-// VEXO_STALL_PROBE: the times the user-interface thread went longer than a
-// frame (16 ms) without coming back to an event loop (a stall), as a line on
-// stderr each, with when it ended, and a summary when the program ends:
-//   vexo-stall <milliseconds> <milliseconds since the probe started>
-//   vexo-stall-summary <longest in ms> <stalls over 16 ms> <stalls over 50 ms>
 class QWidget;
 
 namespace vexo {
@@ -22,6 +17,5 @@ void InstallStartupProbe(Window& window);
 // The same probe on any top-level widget (the bare window of the start-up
 // benchmark uses it, so both report alike).
 void InstallFirstPaintProbe(QWidget* frame);
-void InstallStallProbe();
 
 }  // namespace vexo

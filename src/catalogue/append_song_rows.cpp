@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/song_pattern.h"
+#include "catalogue/song_records.h"
 #include "catalogue/timer_delay.h"
 #include "playback/player_view.h"
 
@@ -41,21 +41,8 @@ class AppendingScope {
 
 }  // namespace
 
-std::vector<SongMatch> TakeSongMatches(const RegexMatcher& regex) {
-  const int count = regex.MatchCount();
-  std::vector<SongMatch> songs;
-  songs.reserve(static_cast<std::size_t>(count));
-  for (int i = 1; i <= count; ++i) {
-    songs.push_back({regex.SubMatchText(i, kSongGroupId), regex.SubMatchText(i, kSongGroupName),
-                     regex.SubMatchText(i, kSongGroupSinger),
-                     regex.SubMatchText(i, kSongGroupUrl)});
-  }
-  return songs;
-}
-
 int AppendSongRows(ListView& 超级列表框1, CatalogueState& s) {
-  s.SongRegex.Search(SongPattern(), s.ResponseText);
-  std::vector<SongMatch> songs = TakeSongMatches(s.SongRegex);
+  std::vector<SongMatch> songs = SongRecordsOf(s.SongRegex, s.ResponseText);
   const int count = static_cast<int>(songs.size());
   if (s.appending) {
     if (!songs.empty()) s.pending.push_back({&超级列表框1, std::move(songs)});

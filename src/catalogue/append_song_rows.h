@@ -1,11 +1,7 @@
 #pragma once
 // Appending the songs of a chart or search answer to the song list, one row
 // per record, pausing after each row while the window keeps working.
-#include <vector>
-
 #include "catalogue/catalogue_view.h"
-#include "catalogue/song_match.h"
-#include "net/regex_matcher.h"
 
 namespace vexo {
 
@@ -13,9 +9,6 @@ namespace vexo {
 // reads (name 1, singer 2, URL 4).
 inline constexpr int kSongColumnNumber = 0;
 inline constexpr int kSongColumnId = 3;
-
-// Every match of the last search of `regex` with its four groups.
-std::vector<SongMatch> TakeSongMatches(const RegexMatcher& regex);
 
 // Applies the song pattern to `s.ResponseText` with `s.SongRegex` and appends
 // one row per match: number (the row count after the insert), name, singer,

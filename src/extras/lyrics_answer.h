@@ -2,8 +2,8 @@
 // The lyrics request and what the lyrics worker takes from its answer.
 #include <string_view>
 
-#include "extras/current_row.h"
 #include "extras/lyric_lines.h"
+#include "extras/song_row_cells.h"
 #include "platform/text.h"
 
 namespace vexo {

@@ -1,9 +1,8 @@
 #include "extras/lyrics_display.h"
 
 #include "extras/extras_constants.h"
+#include "extras/lyric_line_match.h"
 #include "extras/lyrics_worker.h"
-#include "extras/text_split.h"
-#include "net/text_search.h"
 #include "platform/clock.h"
 #include "platform/controls/wait_with_events.h"
 #include "playback/format_min_sec.h"
@@ -43,14 +42,12 @@ void MatchSecond(const LyricsView& v, ExtrasState& s, const Text& time) {
   const auto lines = s.LyricLines.Snapshot();
   const std::size_t count = lines->size();
   for (std::size_t i = 0; i < count; ++i) {
-    const Text& line = (*lines)[i];
-    if (FindText(line, time) == kNotFound) continue;
-    const std::vector<Text> pieces = SplitAtBoundaries(line, kTimeTagEnd);
-    if (pieces.size() != 2) continue;
+    const std::optional<Text> text = TimedLyricText((*lines)[i], time);
+    if (!text) continue;
     WaitWithEvents(kLyricShowDelayMs);
     if (s.LyricLines.Snapshot() != lines) return;
-    if (pieces[1] == kHiddenLyricText) continue;
-    v.透明标签4.SetText(pieces[1]);
+    if (*text == kHiddenLyricText) continue;
+    v.透明标签4.SetText(*text);
   }
 }
 

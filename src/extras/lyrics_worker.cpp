@@ -1,5 +1,6 @@
 #include "extras/lyrics_worker.h"
 
+#include "extras/current_row.h"
 #include "extras/extras_constants.h"
 #include "extras/lyrics_answer.h"
 #include "extras/service_address.h"

@@ -28,6 +28,22 @@ std::vector<Text> SplitText(std::string_view text, std::string_view separator) {
   return pieces;
 }
 
+// The lines of raw response headers. They end at every CR LF byte pair: the
+// headers are bytes from the server, not yet a text of the system code page,
+// and a value holding other encodings (a UTF-8 file name, say) must not carry
+// its last byte over the line break into the next header.
+std::vector<Text> HeaderLines(std::string_view rawHeaders) {
+  std::vector<Text> lines;
+  std::size_t start = 0;
+  while (start < rawHeaders.size()) {
+    std::size_t end = rawHeaders.find(kHeaderLineBreak, start);
+    if (end == std::string_view::npos) end = rawHeaders.size();
+    lines.emplace_back(rawHeaders.substr(start, end - start));
+    start = end + kHeaderLineBreak.size();
+  }
+  return lines;
+}
+
 Text CookieName(std::string_view entry) {
   std::size_t eq = FindText(entry, "=");
   return TrimSpaces(eq == kNotFound ? entry : entry.substr(0, eq));
@@ -67,7 +83,7 @@ Text CompleteRequestHeaders(std::string_view extraHeaders, std::string_view url,
 ResponseHeaderFacts ScanResponseHeaders(std::string_view rawHeaders) {
   ResponseHeaderFacts facts;
   std::vector<Text> received;
-  for (const Text& line : SplitText(rawHeaders, kHeaderLineBreak)) {
+  for (const Text& line : HeaderLines(rawHeaders)) {
     if (FindText(line, "Location:") != kNotFound) facts.location = HeaderValue(line);
     if (FindText(line, "Set-Cookie") != kNotFound) {
       // name=value is what stands before the first ";"; a cookie without

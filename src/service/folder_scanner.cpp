@@ -87,6 +87,7 @@ void NamesFromFileName(const fs::path& file, Song& song) {
         std::string(TrimWhite(std::string_view(stem).substr(separator + kNameSeparator.size())));
   }
   if (song.name.empty()) song.name = title.empty() ? stem : title;
+  if (song.name.empty()) song.name = kUnknownTitle;
   if (song.singer.empty()) song.singer = singer.empty() ? std::string(kUnknownSinger) : singer;
 }
 

@@ -25,6 +25,8 @@ inline constexpr std::string_view kLyricsSlogan = "好音质,天天动听!";
 inline constexpr std::string_view kStandardQuality = "标准品质";
 // Singer shown for a song whose file names none.
 inline constexpr std::string_view kUnknownSinger = "未知歌手";
+// Title of a song whose tags and file name give none (a blank file name).
+inline constexpr std::string_view kUnknownTitle = "未知歌曲";
 // Bit rate of the demo library's MP3 files, in kbit/s.
 inline constexpr int kDemoBitRate = 128;
 

@@ -7,13 +7,10 @@
 #include <memory>
 #include <string>
 
+#include "e2e/player_window.h"
 #include "e2e/x11_driver.h"
 
 namespace vexo::test {
-
-inline constexpr int kPlayerWidth = 392;
-inline constexpr int kPlayerHeight = 622;
-inline constexpr int kStartDeadlineMs = 20000;
 
 class PlayerTest : public ::testing::Test {
  protected:

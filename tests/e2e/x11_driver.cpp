@@ -73,6 +73,31 @@ unsigned long X11Driver::WaitForOtherWindow(unsigned long except, int deadlineMs
   return 0;
 }
 
+unsigned long X11Driver::WaitForPopup(int deadlineMs) {
+  auto start = Clock::now();
+  const Window root = DefaultRootWindow(display_);
+  while (!Expired(start, deadlineMs)) {
+    Window rootReturn = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    unsigned long popup = 0;
+    if (XQueryTree(display_, root, &rootReturn, &parent, &children, &count)) {
+      for (unsigned int i = 0; i < count && popup == 0; ++i) {
+        XWindowAttributes attrs;
+        if (XGetWindowAttributes(display_, children[i], &attrs) && attrs.map_state == IsViewable &&
+            attrs.override_redirect) {
+          popup = children[i];
+        }
+      }
+      if (children) XFree(children);
+    }
+    if (popup != 0) return popup;
+    std::this_thread::sleep_for(kPoll);
+  }
+  return 0;
+}
+
 bool X11Driver::IsMapped(unsigned long window) {
   for (const auto& w : MappedWindows())
     if (w.id == window) return true;
@@ -119,9 +144,14 @@ bool X11Driver::PressKey(unsigned long window, const std::string& key) {
   return std::system(cmd.c_str()) == 0;
 }
 
-bool X11Driver::ClickAt(int x, int y) {
-  std::string cmd =
-      "xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) + " click 1";
+bool X11Driver::ClickAt(int x, int y, int button, int count) {
+  std::string cmd = "xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) +
+                    " click --repeat " + std::to_string(count) + " " + std::to_string(button);
+  return std::system(cmd.c_str()) == 0;
+}
+
+bool X11Driver::TypeKeys(const std::string& keys) {
+  std::string cmd = "xdotool key " + keys;
   return std::system(cmd.c_str()) == 0;
 }
 

@@ -31,6 +31,9 @@ class X11Driver {
   // Waits until a mapped window other than `except` exists.
   unsigned long WaitForOtherWindow(unsigned long except, int deadlineMs);
   bool IsMapped(unsigned long window);
+  // Waits until a pop-up (a mapped override-redirect window: a menu, a
+  // tool tip) shows; 0 when none came in time.
+  unsigned long WaitForPopup(int deadlineMs);
   // Polls `condition` until it holds or the deadline passes.
   bool WaitFor(const std::function<bool()>& condition, int deadlineMs);
 
@@ -39,8 +42,12 @@ class X11Driver {
   void RequestClose(unsigned long window);
   // Gives `window` the keyboard focus and types the key (an xdotool key name).
   bool PressKey(unsigned long window, const std::string& key);
-  // Moves the pointer to (x, y) of the root and presses and releases the left button.
-  bool ClickAt(int x, int y);
+  // Moves the pointer to (x, y) of the root and clicks `button` (1 left, 3
+  // right) `count` times.
+  bool ClickAt(int x, int y, int button = 1, int count = 1);
+  // Types the keys (xdotool key names, separated by spaces) to whatever has
+  // the keyboard now, such as an open menu.
+  bool TypeKeys(const std::string& keys);
   // Moves the pointer to (x, y) of the root.
   bool MovePointer(int x, int y);
   // Presses the left button at (x1, y1) of the root, moves the pointer in small

@@ -74,6 +74,17 @@ TEST(ResponseHeaders, LocationAndCookiesAreScanned) {
   EXPECT_EQ(ScanResponseHeaders("HTTP/1.1 200 OK\r\nset-cookie: x=1\r\n").receivedCookies, "");
 }
 
+TEST(ResponseHeaders, EveryLineEndsAtItsLineBreakWhateverBytesComeBeforeIt) {
+  // A UTF-8 value whose last byte reads as the first byte of a Chinese
+  // character, and a lone such byte: neither takes the CR LF after it, so the
+  // next line is still a header of its own.
+  ResponseHeaderFacts facts = ScanResponseHeaders(
+      "HTTP/1.1 302 Found\r\nContent-Disposition: filename=\xE6\x99\xB4\r\n"
+      "Location: http://a/1\r\nX-Name: \x91\r\nSet-Cookie: c=4\r\n\r\n");
+  EXPECT_EQ(facts.location, "http://a/1");
+  EXPECT_EQ(facts.receivedCookies, "c=4");
+}
+
 TEST(MergeCookies, ReceivedFirstThenUnchangedOldOnes) {
   Text cookies = "a=1; b=2";
   MergeCookies(cookies, "b=3; c=4");

@@ -103,6 +103,18 @@ TEST_F(MusicFolder, ReadsTagsAndFallsBackToTheFileName) {
   EXPECT_TRUE(loud->lyrics_file.empty());
 }
 
+TEST(MusicFolderNames, ABlankFileNameWithoutTagsStillNamesTheSong) {
+  const fs::path folder = testing::MakeTempFolder("vexo-blank-name");
+  testing::WriteShortMp3(folder / "  .mp3");
+  Song song;
+  std::string problem;
+  const bool read = ReadSongFile(folder / "  .mp3", song, problem);
+  fs::remove_all(folder);
+  ASSERT_TRUE(read) << problem;
+  EXPECT_EQ(song.name, std::string(kUnknownTitle));
+  EXPECT_EQ(song.singer, std::string(kUnknownSinger));
+}
+
 TEST_F(MusicFolder, UnreadableFilesAreSkippedWithAWarning) {
   std::vector<std::string> warnings;
   Scan(warnings);
