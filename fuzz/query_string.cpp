@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "service/catalogue.h"
+#include "service/catalogue_loading.h"
+#include "service/catalogue_store.h"
 #include "service/endpoints.h"
 #include "service/host_address.h"
+#include "service/library_view.h"
 #include "service/query_string.h"
+#include "service/sqlite_store.h"
 #include "service/utf8.h"
 
 namespace {
@@ -22,31 +25,39 @@ using vexo::service::Song;
 
 constexpr const char* kFallbackBase = "http://127.0.0.1:8917";
 
-// Four songs, one with lyrics on disk, two singers with a picture.
-vexo::service::Catalogue& SmallCatalogue() {
-  static vexo::service::Catalogue* catalogue = [] {
+// Four songs, one with lyrics on disk, two singers with a picture, in a
+// store in memory with the cache built from it, as a running service has.
+const vexo::service::LibraryView& SmallLibrary() {
+  static const vexo::service::LibraryView* view = [] {
     static const vexo::fuzz::ScratchFolder scratch("vexo-fuzz-query");
     const fs::path& folder = scratch.Path();
-    const fs::path lyrics = folder / "1.lrc";
-    std::ofstream(lyrics) << "[ti:晴天]\n[00:01.00]故事的小黄花\n[00:05.50]\"quoted\" \\n line\n";
-    std::vector<Song> songs(4);
+    std::ofstream(folder / "1.lrc")
+        << "[ti:晴天]\n[00:01.00]故事的小黄花\n[00:05.50]\"quoted\" \\n line\n";
+    vexo::service::LibraryChanges changes;
     const char* names[] = {"晴天", "Moonlight", "海风", "晴天"};
     const char* singers[] = {"周杰伦", "Band", "林", "陈"};
-    for (std::size_t i = 0; i < songs.size(); ++i) {
-      songs[i].id = static_cast<std::int64_t>(i + 1);
-      songs[i].name = names[i];
-      songs[i].singer = singers[i];
-      songs[i].duration_seconds = 30;
-      songs[i].bit_rate = 128;
-      songs[i].added = "2024-01-01";
-      songs[i].audio_file = folder / (std::to_string(i + 1) + ".mp3");
+    for (std::size_t i = 0; i < 4; ++i) {
+      vexo::service::StoredSong stored;
+      Song& song = stored.song;
+      song.id = static_cast<std::int64_t>(i + 1);
+      song.name = names[i];
+      song.singer = singers[i];
+      song.duration_seconds = 30;
+      song.bit_rate = 128;
+      song.added = "2024-01-01";
+      song.audio_file = std::to_string(i + 1) + ".mp3";
+      if (i == 0) song.lyrics_file = "1.lrc";
+      changes.upserts.push_back(std::move(stored));
     }
-    songs[0].lyrics_file = lyrics;
-    std::vector<vexo::service::SingerPicture> pictures{{"周杰伦", folder / "a.jpg"},
-                                                       {"Band", folder / "b.png"}};
-    return new vexo::service::Catalogue(std::move(songs), std::move(pictures));
+    changes.replace_pictures = true;
+    changes.pictures = {{"周杰伦", "a.jpg"}, {"Band", "b.png"}};
+    static const auto store = vexo::service::SqliteStore::Open({}, false);
+    const std::int64_t library = store->OpenLibrary(folder.string());
+    store->Apply(library, changes);
+    static const auto cache = vexo::service::BuildCatalogue(*store, library, folder);
+    return new vexo::service::LibraryView{*cache, *store, library};
   }();
-  return *catalogue;
+  return *view;
 }
 
 bool IsAscii(std::string_view text) {
@@ -88,17 +99,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto query = vexo::service::QueryString::FromTarget(texts[0]);
   if (!query) return 0;
   const std::string base_url = base.value_or(kFallbackBase);
-  auto& catalogue = SmallCatalogue();
+  const auto& library = SmallLibrary();
+  const auto& catalogue = library.cache;
 
-  const auto chart = vexo::service::ChartAnswer(catalogue, *query, base_url);
+  const auto chart = vexo::service::ChartAnswer(library, *query, base_url);
   CheckReply(chart);
   // The chart is plain JSON for the player's decoder: ASCII on one line.
   if (chart.status == 200) {
     FUZZ_CHECK(IsAscii(chart.body));
     FUZZ_CHECK(chart.body.find('\n') == std::string::npos);
   }
-  CheckScriptReply(vexo::service::SearchAnswer(catalogue, *query, base_url), *query);
-  CheckScriptReply(vexo::service::SuggestAnswer(catalogue, *query), *query);
+  CheckScriptReply(vexo::service::SearchAnswer(library, *query, base_url), *query);
+  CheckScriptReply(vexo::service::SuggestAnswer(library, *query), *query);
   CheckScriptReply(vexo::service::LyricsAnswer(catalogue, *query), *query);
   CheckScriptReply(vexo::service::PictureLookupAnswer(catalogue, *query, base_url), *query);
   return 0;
