@@ -9,6 +9,7 @@
 #include <memory>
 #include <thread>
 
+#include "../support/paint_counter.h"
 #include "canned_service.h"
 #include "catalogue/chart_lists.h"
 #include "catalogue/search_box.h"
@@ -20,18 +21,6 @@
 
 namespace vexo::test {
 namespace {
-
-// Counts the paint events a widget gets.
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 // Painting a window hands image work to Qt's pooled threads, whose hand-over
 // ThreadSanitizer cannot see; under it the window stays hidden.

@@ -9,6 +9,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include "../support/paint_counter.h"
 #include "../support/ui_wait.h"
 #include "skin/control_constants.h"
 #include "skin/skin_engine.h"
@@ -30,18 +31,6 @@ class ProbeSlider : public QSlider {
     QStyleOptionSlider option;
     initStyleOption(&option);
     return style()->subControlRect(QStyle::CC_Slider, &option, part, this);
-  }
-};
-
-// Counts the paints a widget gets (installed after the skin, it sees them first).
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
   }
 };
 

@@ -7,24 +7,12 @@
 #include <QWidget>
 #include <vector>
 
+#include "../../support/paint_counter.h"
 #include "platform/controls/first_frame.h"
 #include "support/ui_wait.h"
 
 namespace vexo {
 namespace {
-
-// Counts the paints the window has received when each piece of work runs.
-class PaintCounter : public QObject {
- public:
-  explicit PaintCounter(QWidget* w) : QObject(w) { w->installEventFilter(this); }
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 TEST(FirstFrame, WorkWaitsForTheFirstPaintThenRunsOnceInOrder) {
   QWidget window;
@@ -32,7 +20,7 @@ TEST(FirstFrame, WorkWaitsForTheFirstPaintThenRunsOnceInOrder) {
   // Other children of the window must not be taken for the watch.
   new QObject(&window);
   new QWidget(&window);
-  auto* counter = new PaintCounter(&window);
+  auto* counter = new test::PaintCounter(&window);
   std::vector<std::pair<int, int>> ran;  // (which, paints seen when it ran)
   RunAfterFirstFrame(&window, [&] { ran.emplace_back(1, counter->paints); });
   RunAfterFirstFrame(&window, [&] { ran.emplace_back(2, counter->paints); });
