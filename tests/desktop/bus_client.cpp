@@ -35,6 +35,16 @@ CommandResult Playerctl(const QStringList& args) {
                        QStringList{QStringLiteral("-p"), QStringLiteral("vexo")} + args);
 }
 
+bool PlayerctlNextUntilPlaying(int deadlineMs) {
+  return WaitUntil(
+      [] {
+        if (Playerctl({QStringLiteral("status")}).out == QStringLiteral("Playing")) return true;
+        Playerctl({QStringLiteral("next")});
+        return false;
+      },
+      deadlineMs);
+}
+
 QString PlayerctlMetadata(const QString& key) {
   return Playerctl({QStringLiteral("metadata"), key}).out;
 }

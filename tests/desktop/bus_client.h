@@ -31,6 +31,10 @@ CommandResult RunWithEvents(const QString& program, const QStringList& args,
 
 // playerctl -p vexo <args>.
 CommandResult Playerctl(const QStringList& args);
+// Asks the player over the bus for the next song until it plays (nothing
+// happens before a chart's rows are in the song list); false when it does not
+// by the deadline.
+bool PlayerctlNextUntilPlaying(int deadlineMs);
 // One metadata field of the player as playerctl prints it.
 QString PlayerctlMetadata(const QString& key);
 

@@ -35,8 +35,8 @@ class DesktopPlayerTest : public ::testing::Test {
     w = StartPlayer();
     PublishOnDesktop(*w);
     w->按钮4.onClick();  // 热歌榜: the rows arrive once the answer is in
-    ASSERT_TRUE(WaitUntil([] { return Globals()->catalogue.requestsInFlight == 0; },
-                          kPlayDeadlineMs));
+    ASSERT_TRUE(
+        WaitUntil([] { return Globals()->catalogue.requestsInFlight == 0; }, kPlayDeadlineMs));
     rows = w->超级列表框1.RowCount();
     ASSERT_GE(rows, 16);
   }

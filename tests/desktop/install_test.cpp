@@ -186,13 +186,7 @@ TEST_F(InstalledPlayer, RunsFromAnotherFolderAndPlaysFromItsDemoLibrary) {
 
   const QRect at = x.Geometry(window);
   ASSERT_TRUE(x.ClickAt(at.x() + kHotChartX, at.y() + kHotChartY));
-  ASSERT_TRUE(WaitUntil(
-      [] {
-        if (Playerctl({QStringLiteral("status")}).out == QStringLiteral("Playing")) return true;
-        Playerctl({QStringLiteral("next")});  // nothing happens before the rows are there
-        return false;
-      },
-      kStartDeadlineMs))
+  ASSERT_TRUE(PlayerctlNextUntilPlaying(kStartDeadlineMs))
       << "the installed player did not play from its demo library";
   EXPECT_FALSE(PlayerctlMetadata(QStringLiteral("xesam:title")).isEmpty());
 }

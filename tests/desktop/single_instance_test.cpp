@@ -52,13 +52,7 @@ class PlayerInSession : public PlayerTest {
   void PlayASong() {
     const QRect at = x.Geometry(window);
     ASSERT_TRUE(x.ClickAt(at.x() + kHotChartX, at.y() + kHotChartY));
-    ASSERT_TRUE(WaitUntil(
-        [] {
-          if (Playerctl({QStringLiteral("status")}).out == QStringLiteral("Playing")) return true;
-          Playerctl({QStringLiteral("next")});  // nothing happens before the rows are there
-          return false;
-        },
-        kStartDeadlineMs));
+    ASSERT_TRUE(PlayerctlNextUntilPlaying(kStartDeadlineMs));
   }
 };
 
