@@ -4,8 +4,10 @@
 
 #include <atomic>
 #include <fstream>
+#include <mutex>
 #include <random>
 #include <thread>
+#include <vector>
 
 #include "service/catalogue_manifest.h"
 #include "service/demo/demo_library.h"
@@ -61,13 +63,38 @@ fs::path BuildSmallLibrary() {
 
 }  // namespace
 
+namespace {
+
+// The folders the tests made, removed with what they hold when the test
+// program ends (a test that failed halfway leaves nothing behind either).
+class TempFolders {
+ public:
+  ~TempFolders() {
+    std::error_code ignored;
+    for (const auto& folder : folders_)
+      fs::remove_all(folder, ignored);
+  }
+  void Add(const fs::path& folder) {
+    const std::lock_guard lock(mutex_);
+    folders_.push_back(folder);
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<fs::path> folders_;
+};
+
+}  // namespace
+
 fs::path MakeTempFolder(const std::string& prefix) {
   static std::atomic<int> counter{0};
+  static TempFolders made;
   std::random_device random;
   const auto folder = fs::temp_directory_path() /
                       (prefix + "-" + std::to_string(random()) + "-" + std::to_string(counter++));
   fs::remove_all(folder);
   fs::create_directories(folder);
+  made.Add(folder);
   return folder;
 }
 

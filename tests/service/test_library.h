@@ -8,7 +8,8 @@
 
 namespace vexo::service::testing {
 
-// A fresh empty folder under the system's temporary folder.
+// A fresh empty folder under the system's temporary folder, removed when the
+// test program ends.
 std::filesystem::path MakeTempFolder(const std::string& prefix);
 
 // A prepared library of four short songs, made once per test process:
