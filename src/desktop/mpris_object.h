@@ -54,6 +54,9 @@ class MprisObject : public QDBusVirtualObject {
   void SetPlayerProperty(const QDBusMessage& call, const QString& name, const QVariant& value);
   // The properties of `interface`, read now; false for an unknown interface.
   bool PropertiesOf(const QString& interface, QVariantMap& out);
+  // The same for a Get or GetAll call; false, with the call answered by an
+  // error, while the player is starting or for an interface not here.
+  bool PropertiesFor(const QDBusMessage& call, const QString& interface, QVariantMap& out);
 
   // The methods of both interfaces.
   void Raise(const QDBusMessage& call);

@@ -52,18 +52,24 @@ bool MprisObject::PropertiesOf(const QString& interface, QVariantMap& out) {
   return true;
 }
 
+bool MprisObject::PropertiesFor(const QDBusMessage& call, const QString& interface,
+                                QVariantMap& out) {
+  if (interface == kPlayerInterface && !view_) {
+    Fail(call, kErrorStarting, QStringLiteral("Vexo is starting"));
+    return false;
+  }
+  if (!PropertiesOf(interface, out)) {
+    Fail(call, kErrorUnknownInterface, QStringLiteral("No interface %1 here").arg(interface));
+    return false;
+  }
+  return true;
+}
+
 void MprisObject::GetProperty(const QDBusMessage& call) {
   const QString interface = call.arguments().at(0).toString();
   const QString name = call.arguments().at(1).toString();
-  if (interface == kPlayerInterface && !view_) {
-    Fail(call, kErrorStarting, QStringLiteral("Vexo is starting"));
-    return;
-  }
   QVariantMap properties;
-  if (!PropertiesOf(interface, properties)) {
-    Fail(call, kErrorUnknownInterface, QStringLiteral("No interface %1 here").arg(interface));
-    return;
-  }
+  if (!PropertiesFor(call, interface, properties)) return;
   auto found = properties.constFind(name);
   if (found == properties.constEnd()) {
     Fail(call, kErrorUnknownProperty, QStringLiteral("No property %1 in %2").arg(name, interface));
@@ -74,15 +80,8 @@ void MprisObject::GetProperty(const QDBusMessage& call) {
 
 void MprisObject::GetAllProperties(const QDBusMessage& call) {
   const QString interface = call.arguments().at(0).toString();
-  if (interface == kPlayerInterface && !view_) {
-    Fail(call, kErrorStarting, QStringLiteral("Vexo is starting"));
-    return;
-  }
   QVariantMap properties;
-  if (!PropertiesOf(interface, properties)) {
-    Fail(call, kErrorUnknownInterface, QStringLiteral("No interface %1 here").arg(interface));
-    return;
-  }
+  if (!PropertiesFor(call, interface, properties)) return;
   Reply(call, {properties});
 }
 
