@@ -87,6 +87,21 @@ void BM_Open(benchmark::State& state) {
 }
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// The close alone, of a medium that plays: what ending the previous song adds
+// to the next song's start.
+void BM_ClosePlaying(benchmark::State& state) {
+  const Text url = Server().Url("/short.mp3");
+  MediaPlay player;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (!player.OpenMedia(url) || !player.PlayMedia(kPlayFromCurrent))
+      state.SkipWithError("the song did not play");
+    state.ResumeTiming();
+    player.CloseMedia();
+  }
+}
+BENCHMARK(BM_ClosePlaying)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 double CpuSeconds(const rusage& usage) {
   return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
          usage.ru_stime.tv_usec / 1e6;
