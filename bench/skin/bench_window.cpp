@@ -76,4 +76,10 @@ PlayerLikeWindow::PlayerLikeWindow(bool controls, bool skinControls,
   engine.RenderBackground(index, false);
 }
 
+bool PlayingTone::Start(int songMs) {
+  server.Serve("/song.mp3", test::MakeToneMp3(songMs), "audio/mpeg");
+  PreloadMediaLibrary();
+  return player.OpenMedia(server.Url("/song.mp3")) && player.PlayMedia(kPlayFromCurrent);
+}
+
 }  // namespace vexo::bench

@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <functional>
 
+#include "playback/media_play.h"
 #include "skin/skin_engine.h"
+#include "tests/platform/sound/test_media.h"
 
 namespace vexo::bench {
 
@@ -30,6 +32,15 @@ struct PlayerLikeWindow {
   int index = 0;
   QPushButton* playButton = nullptr;
   QSlider* slider = nullptr;
+};
+
+// A tone of the given length served on loopback and playing, for the
+// benchmarks that measure the window while a song plays.
+struct PlayingTone {
+  // False when the song did not start.
+  bool Start(int songMs);
+  test::TestMediaServer server;
+  MediaPlay player;
 };
 
 }  // namespace vexo::bench

@@ -17,8 +17,6 @@
 #include <QTimer>
 
 #include "bench_window.h"
-#include "playback/media_play.h"
-#include "tests/platform/sound/test_media.h"
 
 namespace vexo {
 namespace {
@@ -73,11 +71,8 @@ double CpuSeconds() {
 void BM_SliderTicksWhilePlaying(benchmark::State& state) {
   const bool skinned = state.range(0) != 0;
   PlayerLikeWindow w(true, skinned);
-  test::TestMediaServer server;
-  server.Serve("/song.mp3", test::MakeToneMp3(kSongMs), "audio/mpeg");
-  PreloadMediaLibrary();
-  MediaPlay player;
-  if (!player.OpenMedia(server.Url("/song.mp3")) || !player.PlayMedia(kPlayFromCurrent)) {
+  bench::PlayingTone song;
+  if (!song.Start(kSongMs)) {
     state.SkipWithError("the song did not play");
     return;
   }
@@ -100,7 +95,7 @@ void BM_SliderTicksWhilePlaying(benchmark::State& state) {
     playing.exec();
     share = (CpuSeconds() - cpuBefore) / (static_cast<double>(clock.elapsed()) / 1000.0);
   }
-  player.CloseMedia();
+  song.player.CloseMedia();
   state.counters["ticks"] = ticks;
   state.counters["cpu_share_percent"] = share * 100.0;
   state.SetLabel(skinned ? "skin" : "platform style");

@@ -18,11 +18,9 @@
 #include "assets/embedded_pictures.h"
 #include "bench_window.h"
 #include "imaging/bitmap.h"
-#include "playback/media_play.h"
 #include "skin/picture_colour.h"
 #include "skin/skin_constants.h"
 #include "skin/skin_engine.h"
-#include "tests/platform/sound/test_media.h"
 
 namespace vexo {
 namespace {
@@ -85,11 +83,8 @@ BENCHMARK(BM_MeanColour)->Unit(benchmark::kMicrosecond);
 // while a song plays, and time each frame of the fade as it lands.
 void BM_FadeFramesWhilePlaying(benchmark::State& state) {
   PlayerLikeWindow w;
-  test::TestMediaServer server;
-  server.Serve("/song.mp3", test::MakeToneMp3(kSongMs), "audio/mpeg");
-  PreloadMediaLibrary();
-  MediaPlay player;
-  if (!player.OpenMedia(server.Url("/song.mp3")) || !player.PlayMedia(kPlayFromCurrent)) {
+  bench::PlayingTone song;
+  if (!song.Start(kSongMs)) {
     state.SkipWithError("the song did not play");
     return;
   }
@@ -120,7 +115,7 @@ void BM_FadeFramesWhilePlaying(benchmark::State& state) {
       }
     }
   }
-  player.CloseMedia();
+  song.player.CloseMedia();
   const auto onTime = std::count_if(gaps.begin(), gaps.end(), [](qint64 gap) {
     return std::abs(gap - skin::kHoverPeriodMs) <= kLateToleranceMs;
   });
