@@ -39,11 +39,12 @@ void SearchBoxKeyDown(CatalogueView& v, CatalogueState& s, int keyCode, int /*sh
 void RequestSuggestions(CatalogueView& v, CatalogueState& s) {
   if (s.takingSuggestion) return;
   const unsigned request = ++s.latestSuggestion;
-  Request(s, SuggestionUrl(s.endpoints, v.编辑框1.GetText()), [v, &s, request](Text answer) mutable {
-    // A keystroke sent since: this answer belongs to a text no longer in the box.
-    if (request != s.latestSuggestion) return;
-    ShowSuggestion(v, FirstSuggestion(answer));
-  });
+  Request(s, SuggestionUrl(s.endpoints, v.编辑框1.GetText()),
+          [v, &s, request](Text answer) mutable {
+            // A keystroke sent since: this answer belongs to a text no longer in the box.
+            if (request != s.latestSuggestion) return;
+            ShowSuggestion(v, FirstSuggestion(answer));
+          });
 }
 
 void ShowSuggestion(CatalogueView& v, const std::optional<Text>& suggestion) {

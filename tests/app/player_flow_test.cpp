@@ -24,8 +24,8 @@ TEST(PlayerFlow, AChartFillsTheListAndItsRowsPlayFromTheEmbeddedService) {
 
   w->按钮4.onClick();  // 热歌榜: the rows arrive once the answer is in
   EXPECT_TRUE(w->按钮4.IsDisabled());
-  ASSERT_TRUE(test::WaitUntil(
-      [&] { return Globals()->catalogue.requestsInFlight == 0; }, kPlayDeadlineMs));
+  ASSERT_TRUE(
+      test::WaitUntil([&] { return Globals()->catalogue.requestsInFlight == 0; }, kPlayDeadlineMs));
   int rows = w->超级列表框1.RowCount();
   ASSERT_GE(rows, 16);
   EXPECT_EQ(w->超级列表框1.Cell(rows - 1, 0), std::to_string(rows));
