@@ -35,6 +35,13 @@ bool Listed(const std::vector<R>& records, const QWidget* control) {
                      [control](const R& r) { return r.control == control; });
 }
 
+// Numbers `control` as the last of its kind's list (Hw_lbID counts from 1)
+// in the window of `index` (Hw_FuID), which is how its filter finds it.
+void MarkListed(ControlChanges& changes, QWidget* control, std::size_t listed, int index) {
+  changes.SetProperty(control, kHwLbId, static_cast<long long>(listed));
+  changes.SetProperty(control, kHwFuId, index);
+}
+
 template <class T>
 QList<T*> ChildrenOf(QWidget* parent) {
   return parent->findChildren<T*>(Qt::FindDirectChildrenOnly);
@@ -139,8 +146,7 @@ void SkinEngine::RegisterButton(int index, QWidget* button, int kind) {
   record.focused = button->hasFocus();
   window.pushButtons.push_back(std::move(record));
   ControlChanges& changes = window.changes;
-  changes.SetProperty(button, kHwLbId, static_cast<long long>(window.pushButtons.size()));
-  changes.SetProperty(button, kHwFuId, index);
+  MarkListed(changes, button, window.pushButtons.size(), index);
   changes.InstallFilter(button, new ButtonEvents(this, button));
   // The hot look follows every move over the button; a click gives the focus
   // (and its glow), as the platform's buttons take it.
@@ -157,8 +163,7 @@ void SkinEngine::RegisterEdit(int index, QWidget* edit) {
   record.focused = edit->hasFocus();
   window.edits.push_back(record);
   ControlChanges& changes = window.changes;
-  changes.SetProperty(edit, kHwLbId, static_cast<long long>(window.edits.size()));
-  changes.SetProperty(edit, kHwFuId, index);
+  MarkListed(changes, edit, window.edits.size(), index);
   // A text colour set before the window was skinned stays.
   if (!HasProp(edit, kKjZtys))
     changes.SetProperty(edit, kKjZtys, SeedTextColour(edit, QPalette::Text));
@@ -193,8 +198,7 @@ void SkinEngine::RegisterCombo(int index, QWidget* control) {
   record.focused = combo->hasFocus();
   window.combos.push_back(record);
   ControlChanges& changes = window.changes;
-  changes.SetProperty(combo, kHwLbId, static_cast<long long>(window.combos.size()));
-  changes.SetProperty(combo, kHwFuId, index);
+  MarkListed(changes, combo, window.combos.size(), index);
   changes.InstallFilter(combo, new ComboEvents(this, combo));
   // The chosen item's text is shown again in the edit part.
   if (combo->isEditable() && combo->currentIndex() >= 0)
@@ -214,8 +218,7 @@ void SkinEngine::RegisterSlider(int index, QWidget* control) {
   record.tickPlacement = TickPlacement(slider);
   window.sliders.push_back(record);
   ControlChanges& changes = window.changes;
-  changes.SetProperty(slider, kHwLbId, static_cast<long long>(window.sliders.size()));
-  changes.SetProperty(slider, kHwFuId, index);
+  MarkListed(changes, slider, window.sliders.size(), index);
   changes.InstallFilter(slider, new SliderEvents(this, slider));
   // The engine repaints once on entering and once on leaving; the style's own
   // hover repaints would add more. The style turns them on when it polishes
@@ -232,8 +235,7 @@ void SkinEngine::RegisterPlain(int index, QWidget* control,
   std::vector<PlainRecord>& records = window.*list;
   if (Listed(records, control)) return;
   records.push_back({control});
-  window.changes.SetProperty(control, kHwLbId, static_cast<long long>(records.size()));
-  window.changes.SetProperty(control, kHwFuId, index);
+  MarkListed(window.changes, control, records.size(), index);
 }
 
 void SkinEngine::RegisterList(int index, QWidget* control, int kind) {
@@ -245,8 +247,7 @@ void SkinEngine::RegisterList(int index, QWidget* control, int kind) {
   record.focused = control->hasFocus();
   window.lists.push_back(record);
   ControlChanges& changes = window.changes;
-  changes.SetProperty(control, kHwLbId, static_cast<long long>(window.lists.size()));
-  changes.SetProperty(control, kHwFuId, index);
+  MarkListed(changes, control, window.lists.size(), index);
   // Item views take the focus themselves and get painted and moused through
   // their viewport: one filter watches both.
   auto* filter = new ListEvents(this, control);
@@ -297,8 +298,7 @@ void SkinEngine::RegisterHeader(int index, QWidget* control) {
   record.fontStyle = font.style;
   window.headers.push_back(record);
   ControlChanges& changes = window.changes;
-  changes.SetProperty(header, kHwLbId, static_cast<long long>(window.headers.size()));
-  changes.SetProperty(header, kHwFuId, index);
+  MarkListed(changes, header, window.headers.size(), index);
   auto* filter = new HeaderEvents(this, header);
   changes.InstallFilter(header, filter);
   header->viewport()->installEventFilter(filter);
