@@ -3,6 +3,7 @@
 // failure the fuzzer reports as a crash with the input that caused it.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -48,6 +49,12 @@ inline unsigned Choice(std::string_view text) {
 // "?" from the round trip through UTF-8.
 inline bool IsWholeText(std::string_view text) {
   return Utf8ToSystem(SystemToUtf8(text)) == text;
+}
+
+// True when `text` is ASCII alone.
+inline bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // A folder of this process's own under the temporary folder, removed with

@@ -12,11 +12,6 @@
 
 namespace {
 
-bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::vector<std::string_view> Entries(std::string_view cookies) {
   std::vector<std::string_view> entries;
   while (!cookies.empty()) {
@@ -41,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   vexo::Text cookies(texts[1]);
   vexo::MergeCookies(cookies, facts.receivedCookies);
-  if (IsAscii(texts[0]) && IsAscii(texts[1])) {
+  if (vexo::fuzz::IsAscii(texts[0]) && vexo::fuzz::IsAscii(texts[1])) {
     // The merged text holds distinct, non-empty, live entries without spaces.
     const auto entries = Entries(cookies);
     for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -60,11 +60,6 @@ const vexo::service::LibraryView& SmallLibrary() {
   return *view;
 }
 
-bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // Every answer is a bad-request refusal or a whole answer in UTF-8.
 void CheckReply(const vexo::service::TextReply& reply) {
   FUZZ_CHECK(reply.status == 200 || (reply.status >= 400 && reply.status < 500));
@@ -106,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckReply(chart);
   // The chart is plain JSON for the player's decoder: ASCII on one line.
   if (chart.status == 200) {
-    FUZZ_CHECK(IsAscii(chart.body));
+    FUZZ_CHECK(vexo::fuzz::IsAscii(chart.body));
     FUZZ_CHECK(chart.body.find('\n') == std::string::npos);
   }
   CheckScriptReply(vexo::service::SearchAnswer(library, *query, base_url), *query);

@@ -28,8 +28,6 @@ class ArtCache {
   // empty or undecodable picture answers empty.
   QString UrlFor(const ByteSet& picture);
 
-  const QString& Folder() const { return folder_; }
-
  private:
   struct Shared;
   QString folder_;

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "desktop/mpris_names.h"
-#include "platform/codepage.h"
+#include "platform/controls/qt_text.h"
 
 namespace vexo::desktop {
 namespace {
@@ -33,10 +33,6 @@ QString PathElement(const Text& id) {
 
 }  // namespace
 
-QString FromSystemText(const Text& text) {
-  return QString::fromStdString(SystemToUtf8(text));
-}
-
 QDBusObjectPath TrackIdOf(const SongShown& song) {
   if (song.row < 0) return QDBusObjectPath(QString(kNoTrackPath));
   if (song.id.empty()) return QDBusObjectPath(QString(kRowPathPrefix) + QString::number(song.row));
@@ -47,10 +43,10 @@ QVariantMap MetadataOf(const SongShown& song, const QString& artUrl) {
   QVariantMap map;
   map.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(TrackIdOf(song)));
   if (song.row < 0) return map;
-  map.insert(QStringLiteral("xesam:title"), FromSystemText(song.name));
+  map.insert(QStringLiteral("xesam:title"), ToQString(song.name));
   if (!song.singer.empty())
-    map.insert(QStringLiteral("xesam:artist"), QStringList{FromSystemText(song.singer)});
-  if (!song.url.empty()) map.insert(QStringLiteral("xesam:url"), FromSystemText(song.url));
+    map.insert(QStringLiteral("xesam:artist"), QStringList{ToQString(song.singer)});
+  if (!song.url.empty()) map.insert(QStringLiteral("xesam:url"), ToQString(song.url));
   if (song.lengthUs > 0)
     map.insert(QStringLiteral("mpris:length"), QVariant::fromValue(qlonglong{song.lengthUs}));
   if (!artUrl.isEmpty()) map.insert(QStringLiteral("mpris:artUrl"), artUrl);

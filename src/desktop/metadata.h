@@ -18,7 +18,4 @@ QDBusObjectPath TrackIdOf(const SongShown& song);
 // known) and mpris:artUrl (when given); only the track id when there is no song.
 QVariantMap MetadataOf(const SongShown& song, const QString& artUrl);
 
-// A system code page text as a QString.
-QString FromSystemText(const Text& text);
-
 }  // namespace vexo::desktop

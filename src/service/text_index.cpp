@@ -56,12 +56,8 @@ std::vector<std::size_t> TextIndex::Containing(std::string_view query) const {
   // A text that holds the one character of a one-character query holds the
   // query: nothing is left to compare. (A malformed byte is indexed as
   // itself and could pass for a character, so such a query is compared.)
-  const bool whole = code_points == 1 && IsValidUtf8(query);
+  if (code_points == 1 && IsValidUtf8(query)) return {rarest->begin(), rarest->end()};
   for (const auto index : *rarest) {
-    if (whole) {
-      found.push_back(index);
-      continue;
-    }
     if (texts_[index].find(query) != std::string::npos) found.push_back(index);
   }
   return found;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <future>
 #include <memory>
@@ -199,7 +200,9 @@ long long CurrentProcessId() {
 
 int PlatformMessageBox(QWidget* owner, const Text& text, const Text& title, int style) {
   if (OnUiThread()) return ExecBox(owner, text, title, style);
-  return OpenBoxAndWait([owner] { return owner; }, text, title, style);
+  // The owner may go before the user-interface thread opens the box.
+  return OpenBoxAndWait([owner = QPointer<QWidget>(owner)] { return owner.data(); }, text, title,
+                        style);
 }
 
 QWidget* FindOwnerWindow(long long processId) {
