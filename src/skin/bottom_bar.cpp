@@ -58,7 +58,7 @@ void SkinEngine::SetBottomBarItem(QWidget* window, int item, const Text& text,
   it.text = text;
   if (image) it.image = *image;
   if (value) it.value = *value;
-  if (r->cache.IsEmpty() || r->cleanBottomBar.IsEmpty() || r->fullRepaint) {
+  if (r->cache.IsEmpty() || r->cleanCaption.IsEmpty() || r->fullRepaint) {
     r->fullRepaint = true;
     window->update();
     return;
@@ -66,7 +66,7 @@ void SkinEngine::SetBottomBarItem(QWidget* window, int item, const Text& text,
   ImgGraphics g;
   g.CreateFromImage(r->cache);
   const QRect area = it.rect.toAlignedRect();
-  RestoreBarArea(index, area, g);
+  RestoreCaptionArea(index, area, g);
   PaintBottomBarItem(index, g, item);
   window->update(area);
 }
@@ -122,20 +122,6 @@ void SkinEngine::PaintBottomBarItem(int index, ImgGraphics& g, int item) {
   const float room = F(it.rect.right()) - x;
   if (room > 0)
     g.DrawString(it.text, font, x, F(it.rect.y()), room, F(it.rect.height()), &format, ink);
-}
-
-void SkinEngine::RestoreBarArea(int index, const QRect& area, ImgGraphics& g) {
-  WindowRecord* r = Record(index);
-  if (r == nullptr || r->cleanBottomBar.IsEmpty()) return;
-  const QRect inside =
-      area.intersected(QRect(QPoint(0, 0), r->cleanBottomBar.LogicalSize().toSize()));
-  if (inside.isEmpty()) return;
-  const qreal ratio = r->cleanBottomBar.DevicePixelRatio();
-  const int mode = g.GetCompositingMode();
-  g.SetCompositingMode(kCompositingModeSourceCopy);
-  g.DrawImageRectRect(r->cleanBottomBar, QRectF(inside),
-                      QRectF(QPointF(inside.topLeft()) * ratio, QSizeF(inside.size()) * ratio));
-  g.SetCompositingMode(mode);
 }
 
 }  // namespace vexo

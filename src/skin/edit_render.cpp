@@ -77,16 +77,8 @@ QImage SkinEngine::RenderListRing(const QWidget* control) const {
 }
 
 QImage SkinEngine::RenderListBackground(const QWidget* viewport) const {
-  if (!settings_.veilAlphaGiven) return {};
-  QImage surface = ControlSurface(viewport);
-  ImgGraphics g;
-  g.CreateFromDevice(&surface);
-  ImgSolidBrush veil;
-  veil.Create(MakeArgb(settings_.veilAlpha, 255, 255, 255));
-  g.FillRectangle(veil, 0, 0, static_cast<float>(viewport->width()),
-                  static_cast<float>(viewport->height()));
-  g.Delete();
-  return surface;
+  // A viewport has no frame of its own: its client area is all of it.
+  return settings_.veilAlphaGiven ? VeilImage(viewport) : QImage();
 }
 
 }  // namespace vexo

@@ -149,11 +149,9 @@ class SkinEngine {
   void RestoreCaptionArea(int index, const QRect& area, ImgGraphics& g);
   void LayoutCaptionButtons(int index);
   void LayoutBottomBar(int index);
-  // The bar's fill under its items, one item, and an area of the bar copied
-  // back from the image made before its items were drawn.
+  // The bar's fill under its items, and one item.
   void PaintBottomBar(int index, ImgGraphics& g);
   void PaintBottomBarItem(int index, ImgGraphics& g, int item);
-  void RestoreBarArea(int index, const QRect& area, ImgGraphics& g);
   void LayoutDockedChildren(int index);
   int HitTestCaptionButton(int index, int x, int y) const;
   int FindMaximizeButton(int index) const;

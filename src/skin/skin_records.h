@@ -107,9 +107,10 @@ struct WindowRecord {
   // (where the platform does not show window masks, Wayland) instead of a mask.
   bool translucentShape = false;
 
-  ImgBitmap cache;         // the finished client-area image
-  ImgBitmap cleanCaption;  // the image before the caption buttons were drawn
-  ImgBitmap cleanBottomBar;
+  ImgBitmap cache;  // the finished client-area image
+  // The image before the caption buttons and title were drawn (with the
+  // bottom bar's strip and items): what changed buttons and items redraw over.
+  ImgBitmap cleanCaption;
   std::unique_ptr<TooltipWindow> tooltip;
 
   // Mouse and hover animation.

@@ -123,11 +123,10 @@ void SkinEngine::RenderBackground(int index, bool copy) {
     if (r->frameDrawn && r->bottomBarHeight > 0) PaintBottomBar(index, g);
   }
   if (r->frameDrawn) {
-    // The clean caption copy: a copy of its own, so later drawing on the cache
-    // leaves it as it is.
+    // The clean copy, before the caption's title and buttons: a copy of its
+    // own, so later drawing on the cache leaves it as it is. The caption
+    // buttons and the bottom bar's items redraw over it.
     r->cleanCaption.CreateFromPlatformBitmap(r->cache.Picture().copy());
-    if (r->bottomBarHeight > 0)
-      r->cleanBottomBar.CreateFromPlatformBitmap(r->cache.Picture().copy());
     ImgGraphics g;
     g.CreateFromImage(r->cache);
     if (r->titleShown) PaintTitle(index, g, nullptr, false);
