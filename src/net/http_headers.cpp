@@ -28,22 +28,6 @@ std::vector<Text> SplitText(std::string_view text, std::string_view separator) {
   return pieces;
 }
 
-// The lines of raw response headers. They end at every CR LF byte pair: the
-// headers are bytes from the server, not yet a text of the system code page,
-// and a value holding other encodings (a UTF-8 file name, say) must not carry
-// its last byte over the line break into the next header.
-std::vector<Text> HeaderLines(std::string_view rawHeaders) {
-  std::vector<Text> lines;
-  std::size_t start = 0;
-  while (start < rawHeaders.size()) {
-    std::size_t end = rawHeaders.find(kHeaderLineBreak, start);
-    if (end == std::string_view::npos) end = rawHeaders.size();
-    lines.emplace_back(rawHeaders.substr(start, end - start));
-    start = end + kHeaderLineBreak.size();
-  }
-  return lines;
-}
-
 Text CookieName(std::string_view entry) {
   std::size_t eq = FindText(entry, "=");
   return TrimSpaces(eq == kNotFound ? entry : entry.substr(0, eq));
@@ -56,6 +40,18 @@ void AppendHeaderLine(Text& headers, std::string_view line) {
 }
 
 }  // namespace
+
+std::vector<Text> HeaderLines(std::string_view rawHeaders) {
+  std::vector<Text> lines;
+  std::size_t start = 0;
+  while (start < rawHeaders.size()) {
+    std::size_t end = rawHeaders.find(kHeaderLineBreak, start);
+    if (end == std::string_view::npos) end = rawHeaders.size();
+    lines.emplace_back(rawHeaders.substr(start, end - start));
+    start = end + kHeaderLineBreak.size();
+  }
+  return lines;
+}
 
 Text HeaderValue(std::string_view line) {
   std::size_t colon = FindText(line, ":");

@@ -3,6 +3,7 @@
 // the values of header lines, the cookies received and their merge into a
 // cookie text.
 #include <string_view>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -10,6 +11,12 @@ namespace vexo {
 
 inline constexpr std::string_view kHeaderLineBreak = "\r\n";
 inline constexpr std::string_view kDeletedCookieSuffix = "=deleted";
+
+// The lines of raw headers. They end at every CR LF byte pair: the headers
+// are bytes, not yet a text of the system code page, and a value holding
+// other encodings (a UTF-8 file name, say) must not carry its last byte over
+// the line break into the next header. An empty last line is dropped.
+std::vector<Text> HeaderLines(std::string_view rawHeaders);
 
 // Everything after the first colon of the line, without surrounding spaces;
 // empty when the line has no colon.

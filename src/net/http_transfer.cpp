@@ -155,12 +155,8 @@ TransferOutcome PerformTransfer(const HttpRequestPlan& plan, const HttpRequestOp
       headerList.reset(grown);
     }
   };
-  std::size_t start = 0;
-  while (start <= plan.headers.size()) {
-    std::size_t end = plan.headers.find(kHeaderLineBreak, start);
-    if (end == std::string::npos) end = plan.headers.size();
-    if (end > start) addHeader(plan.headers.substr(start, end - start));
-    start = end + kHeaderLineBreak.size();
+  for (const Text& line : HeaderLines(plan.headers)) {
+    if (!line.empty()) addHeader(line);
   }
   addHeader("Expect:");  // send a body at once, never wait for 100 Continue
   curl->easy_setopt(h, CURLOPT_HTTPHEADER, headerList.get());
