@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -11,10 +10,9 @@
 #include <QSaveFile>
 #include <QUrl>
 #include <map>
-#include <mutex>
 #include <utility>
-#include <vector>
 
+#include "platform/controls/ui_thread.h"
 #include "playback/start_thread.h"
 
 namespace vexo::desktop {
@@ -59,32 +57,10 @@ void KeepNewest(const QDir& dir, const QString& justWritten) {
 }  // namespace
 
 // What the workers report back to: the addresses of saved pictures by content.
-// Outlives the cache while a worker still runs. A worker leaves its result
-// under the lock and then asks the user-interface thread to take it, so the
-// result reaches that thread in an order every thread checker sees (Qt's own
-// hand-over of the call is invisible to them).
+// Outlives the cache while a worker still runs.
 struct ArtCache::Shared {
   std::function<void()> onSaved;
   std::map<QByteArray, QString> urls;  // sha1 -> address ("" while saving)
-  std::mutex savedMutex;
-  std::vector<std::pair<QByteArray, QString>> saved;  // sha1 -> file, not yet taken
-
-  // On the user-interface thread: takes what the workers saved.
-  void TakeSaved() {
-    std::vector<std::pair<QByteArray, QString>> taken;
-    {
-      std::lock_guard lock(savedMutex);
-      taken.swap(saved);
-    }
-    bool any = false;
-    for (const auto& [key, path] : taken) {
-      // A picture that cannot be saved stays without an address this run.
-      if (path.isEmpty()) continue;
-      urls[key] = QUrl::fromLocalFile(path).toString();
-      any = true;
-    }
-    if (any && onSaved) onSaved();
-  }
 };
 
 ArtCache::ArtCache(QString folder, std::function<void()> onSaved)
@@ -132,16 +108,13 @@ QString ArtCache::UrlFor(const ByteSet& picture) {
   std::weak_ptr<Shared> weak = shared_;
   StartThread([weak, key, folder = folder_, picture] {
     const QString path = SavePicture(folder, picture);
-    if (auto shared = weak.lock()) {
-      std::lock_guard lock(shared->savedMutex);
-      shared->saved.emplace_back(key, path);
-    }
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [weak] {
-          if (auto shared = weak.lock()) shared->TakeSaved();
-        },
-        Qt::QueuedConnection);
+    PostToUi([weak, key, path] {
+      auto shared = weak.lock();
+      // A picture that cannot be saved stays without an address this run.
+      if (!shared || path.isEmpty()) return;
+      shared->urls[key] = QUrl::fromLocalFile(path).toString();
+      if (shared->onSaved) shared->onSaved();
+    });
   });
   return {};
 }
