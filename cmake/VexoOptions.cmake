@@ -1,3 +1,10 @@
+# A compiler cache, where the machine has one: several checkouts of the tree,
+# and rebuilds after a change of branch, reuse what was compiled before.
+find_program(VEXO_CCACHE ccache)
+if(VEXO_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${VEXO_CCACHE})
+endif()
+
 # One interface target carries the language level, the warnings and the strict
 # Qt defines; every Vexo target links it.
 add_library(vexo_options INTERFACE)
