@@ -5,7 +5,8 @@
 # entry, the AppStream metainfo and the systemd user unit go where the desktop
 # and systemd look under P/share, the icon at every size into the hicolor
 # icon theme there, the manual pages into P/share/man and the copyright and
-# changelog into P/share/doc/vexo.
+# changelog into P/share/doc/vexo. The Debian package (VexoPackage.cmake) is
+# this same install under /usr.
 set(VEXO_INSTALL_BIN_DIR bin)
 set(VEXO_INSTALL_DATA_DIR share)
 set(VEXO_DATA_SOURCE_DIR ${CMAKE_SOURCE_DIR}/data)
@@ -17,7 +18,10 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/${VEXO_INSTALL_DATA_DIR}/vexo/demo
         PATTERN generated.stamp EXCLUDE)
 
 # The desktop entry and the unit name the installed programs by their full
-# path, so they are written at install time for the prefix given then.
+# path, so they are written at install time for the prefix given then. Each
+# install writes them in a folder of its own, named for its destination, so
+# two installs at once (a package built while a prefix is installed) never
+# write over each other's.
 install(CODE "
   set(VEXO_APP_ID ${VEXO_APP_ID})
   set(VEXO_BIN_DIR \"\${CMAKE_INSTALL_PREFIX}/${VEXO_INSTALL_BIN_DIR}\")
@@ -26,15 +30,18 @@ install(CODE "
   if(VEXO_BIN_DIR MATCHES \"[ \\t]\")
     set(VEXO_QUOTE \"\\\"\")
   endif()
-  configure_file(${VEXO_DATA_SOURCE_DIR}/vexo.desktop.in
-                 ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.desktop @ONLY)
-  configure_file(${VEXO_DATA_SOURCE_DIR}/vexo-catalogue.service.in
-                 ${VEXO_INSTALL_STAGING_DIR}/vexo-catalogue.service @ONLY)
+  string(MD5 destination \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  set(written \"${VEXO_INSTALL_STAGING_DIR}/for-\${destination}\")
+  configure_file(\"${VEXO_DATA_SOURCE_DIR}/vexo.desktop.in\"
+                 \"\${written}/${VEXO_APP_ID}.desktop\" @ONLY)
+  configure_file(\"${VEXO_DATA_SOURCE_DIR}/vexo-catalogue.service.in\"
+                 \"\${written}/vexo-catalogue.service\" @ONLY)
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${VEXO_INSTALL_DATA_DIR}/applications\"
+       TYPE FILE FILES \"\${written}/${VEXO_APP_ID}.desktop\")
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${VEXO_INSTALL_DATA_DIR}/systemd/user\"
+       TYPE FILE FILES \"\${written}/vexo-catalogue.service\")
+  file(REMOVE_RECURSE \"\${written}\")
 ")
-install(FILES ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.desktop
-        DESTINATION ${VEXO_INSTALL_DATA_DIR}/applications)
-install(FILES ${VEXO_INSTALL_STAGING_DIR}/vexo-catalogue.service
-        DESTINATION ${VEXO_INSTALL_DATA_DIR}/systemd/user)
 
 configure_file(${VEXO_DATA_SOURCE_DIR}/vexo.metainfo.xml.in
                ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.metainfo.xml @ONLY)
