@@ -2,9 +2,10 @@
 #   make run                installs what is missing, builds, starts the player
 #   make test               installs what is missing, builds, runs the whole suite
 #   make install PREFIX=P   builds and installs the player under P (default /usr/local)
+#   make package            builds the Debian package vexo_<version>_<arch>.deb here
 # and, by hand:
 #   make fuzz               runs every fuzz target for FUZZ_SECONDS (default 600) each
-.PHONY: run test deps configure build install bench fuzz fuzz-build clean
+.PHONY: run test deps configure build install package bench fuzz fuzz-build clean
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
@@ -50,6 +51,13 @@ endif
 
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# CPack writes the package into the build folder; the one of this version is
+# copied here, in place of any earlier one.
+package: build
+	@rm -f vexo_*.deb $(BUILD)/vexo_*.deb
+	@cmake --build $(BUILD) --target package
+	@cp $(BUILD)/vexo_*.deb .
 
 bench: build
 	@scripts/with-test-services bench/run-all $(BUILD)

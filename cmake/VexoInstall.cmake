@@ -4,7 +4,9 @@
 # (<program folder>/../share/vexo/demo), as in the build tree. The desktop
 # entry, the AppStream metainfo and the systemd user unit go where the desktop
 # and systemd look under P/share, the icon at every size into the hicolor
-# icon theme there.
+# icon theme there, the manual pages into P/share/man and the copyright and
+# changelog into P/share/doc/vexo. The Debian package (VexoPackage.cmake) is
+# this same install under /usr.
 set(VEXO_INSTALL_BIN_DIR bin)
 set(VEXO_INSTALL_DATA_DIR share)
 set(VEXO_DATA_SOURCE_DIR ${CMAKE_SOURCE_DIR}/data)
@@ -16,7 +18,10 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/${VEXO_INSTALL_DATA_DIR}/vexo/demo
         PATTERN generated.stamp EXCLUDE)
 
 # The desktop entry and the unit name the installed programs by their full
-# path, so they are written at install time for the prefix given then.
+# path, so they are written at install time for the prefix given then. Each
+# install writes them in a folder of its own, named for its destination, so
+# two installs at once (a package built while a prefix is installed) never
+# write over each other's.
 install(CODE "
   set(VEXO_APP_ID ${VEXO_APP_ID})
   set(VEXO_BIN_DIR \"\${CMAKE_INSTALL_PREFIX}/${VEXO_INSTALL_BIN_DIR}\")
@@ -25,15 +30,18 @@ install(CODE "
   if(VEXO_BIN_DIR MATCHES \"[ \\t]\")
     set(VEXO_QUOTE \"\\\"\")
   endif()
-  configure_file(${VEXO_DATA_SOURCE_DIR}/vexo.desktop.in
-                 ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.desktop @ONLY)
-  configure_file(${VEXO_DATA_SOURCE_DIR}/vexo-catalogue.service.in
-                 ${VEXO_INSTALL_STAGING_DIR}/vexo-catalogue.service @ONLY)
+  string(MD5 destination \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  set(written \"${VEXO_INSTALL_STAGING_DIR}/for-\${destination}\")
+  configure_file(\"${VEXO_DATA_SOURCE_DIR}/vexo.desktop.in\"
+                 \"\${written}/${VEXO_APP_ID}.desktop\" @ONLY)
+  configure_file(\"${VEXO_DATA_SOURCE_DIR}/vexo-catalogue.service.in\"
+                 \"\${written}/vexo-catalogue.service\" @ONLY)
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${VEXO_INSTALL_DATA_DIR}/applications\"
+       TYPE FILE FILES \"\${written}/${VEXO_APP_ID}.desktop\")
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${VEXO_INSTALL_DATA_DIR}/systemd/user\"
+       TYPE FILE FILES \"\${written}/vexo-catalogue.service\")
+  file(REMOVE_RECURSE \"\${written}\")
 ")
-install(FILES ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.desktop
-        DESTINATION ${VEXO_INSTALL_DATA_DIR}/applications)
-install(FILES ${VEXO_INSTALL_STAGING_DIR}/vexo-catalogue.service
-        DESTINATION ${VEXO_INSTALL_DATA_DIR}/systemd/user)
 
 configure_file(${VEXO_DATA_SOURCE_DIR}/vexo.metainfo.xml.in
                ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.metainfo.xml @ONLY)
@@ -41,3 +49,25 @@ install(FILES ${VEXO_INSTALL_STAGING_DIR}/${VEXO_APP_ID}.metainfo.xml
         DESTINATION ${VEXO_INSTALL_DATA_DIR}/metainfo)
 
 install(DIRECTORY ${VEXO_APP_ICON_THEME_DIR} DESTINATION ${VEXO_INSTALL_DATA_DIR}/icons)
+
+# The manual pages and the changelog, with the version and release day
+# written in, compressed as man and Debian expect them (gzip -n: no name or
+# time in the header, so the same text always gives the same bytes).
+set(VEXO_MAN_PAGES vexo vexo-catalogue)
+set(VEXO_INSTALL_DOC_DIR ${VEXO_INSTALL_DATA_DIR}/doc/vexo)
+execute_process(COMMAND date -u -R -d ${VEXO_RELEASE_DATE}
+                OUTPUT_VARIABLE VEXO_RELEASE_DAY_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+function(vexo_compressed_copy source target)
+  configure_file(${source} ${target} @ONLY)
+  execute_process(COMMAND gzip -9 -n -k -f ${target} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+foreach(page IN LISTS VEXO_MAN_PAGES)
+  vexo_compressed_copy(${VEXO_DATA_SOURCE_DIR}/man/${page}.1.in
+                       ${VEXO_INSTALL_STAGING_DIR}/man/${page}.1)
+  install(FILES ${VEXO_INSTALL_STAGING_DIR}/man/${page}.1.gz
+          DESTINATION ${VEXO_INSTALL_DATA_DIR}/man/man1)
+endforeach()
+vexo_compressed_copy(${VEXO_DATA_SOURCE_DIR}/changelog.in ${VEXO_INSTALL_STAGING_DIR}/changelog)
+install(FILES ${VEXO_INSTALL_STAGING_DIR}/changelog.gz ${VEXO_DATA_SOURCE_DIR}/copyright
+        DESTINATION ${VEXO_INSTALL_DOC_DIR})

@@ -51,9 +51,10 @@ endif()
 #   postgres_server  the PostgreSQL test database, which one test stops and
 #                 starts again
 # ENV adds one VAR=value setting to the environment the cases run in.
+# FIXTURE name: a ctest fixture the cases need (its setup test runs first).
 include(GoogleTest)
 function(vexo_test name)
-  cmake_parse_arguments(T "QT" "TIMEOUT;ENV" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
+  cmake_parse_arguments(T "QT" "TIMEOUT;ENV;FIXTURE" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   if(T_QT)
     set(T_MAIN vexo_qt_test_main)
@@ -85,6 +86,9 @@ function(vexo_test name)
   set(properties "ENVIRONMENT \"${environment}\"")
   if(T_LOCKS)
     string(APPEND properties " RESOURCE_LOCK \"${T_LOCKS}\"")
+  endif()
+  if(T_FIXTURE)
+    string(APPEND properties " FIXTURES_REQUIRED ${T_FIXTURE}")
   endif()
   set(properties_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
   file(WRITE ${properties_file}

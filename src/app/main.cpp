@@ -2,6 +2,7 @@
 // the close confirmation.
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/desktop_binding.h"
 #include "app/exit_routine.h"
 #include "app/main_window.h"
@@ -11,6 +12,9 @@
 
 int main(int argc, char** argv) {
   vexo::LimitHeapArenas();
+  // --help, --version and a mistyped option are answered before anything
+  // reaches for the display, the sound server or the network.
+  if (auto status = vexo::AnswerCommandLine(argc, argv)) return *status;
   // Read on the second core while the application connects to the display.
   vexo::WarmUpFonts();
   QApplication app(argc, argv);

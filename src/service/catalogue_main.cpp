@@ -9,6 +9,7 @@
 #include "service/catalogue_server.h"
 #include "service/cli_options.h"
 #include "service/postgres_store.h"
+#include "vexo_version.h"
 
 namespace {
 
@@ -31,6 +32,10 @@ int main(int argc, char** argv) {
   }
   if (options->help) {
     std::fputs(kCliUsage, stdout);
+    return 0;
+  }
+  if (options->version) {
+    std::printf("vexo-catalogue %s\n", vexo::kVersion);
     return 0;
   }
 

@@ -9,6 +9,7 @@ namespace vexo::service {
 const char* const kCliUsage =
     "usage: vexo-catalogue [--library DIR] [--listen HOST:PORT] [--index FILE | --database URL]\n"
     "                      [--reindex] [--quiet]\n"
+    "       vexo-catalogue --help | --version\n"
     "  --library DIR       serve the MP3 files under DIR (default: the demo library)\n"
     "  --listen HOST:PORT  address to listen on (default: 127.0.0.1:8917; port 0 picks one)\n"
     "  --index FILE        keep the catalogue in this SQLite file\n"
@@ -16,7 +17,9 @@ const char* const kCliUsage =
     "  --database URL      keep the catalogue in PostgreSQL (postgresql://...), shared by\n"
     "                      every service started with the same URL\n"
     "  --reindex           start the index afresh (a damaged SQLite file is made anew)\n"
-    "  --quiet             no line per request on stderr\n";
+    "  --quiet             no line per request on stderr\n"
+    "  -h, --help          print this help and exit\n"
+    "  --version           print the version and exit\n";
 
 bool SplitListenAddress(const std::string& text, std::string& host, int& port) {
   const auto colon = text.rfind(':');
@@ -44,6 +47,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     const bool has_value = i + 1 < args.size();
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--quiet") {
       options.quiet = true;
     } else if (arg == "--library" && has_value) {

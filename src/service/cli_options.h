@@ -19,11 +19,13 @@ struct CliOptions {
   int port = 0;
   bool quiet = false;
   bool help = false;
+  bool version = false;
 };
 
 // Parses `args` (without the program name): --library DIR, --listen
 // HOST:PORT (IPv6 hosts in brackets; port 0 picks a free one), --index FILE,
-// --database URL, --reindex, --quiet, --help. Gives nothing and sets `error` for anything else.
+// --database URL, --reindex, --quiet, --help, --version. Gives nothing and sets `error` for
+// anything else.
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
 
 // Splits "host:port" / "[v6]:port"; false when malformed.

@@ -14,8 +14,10 @@ const QString kObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
 
 }  // namespace
 
-CommandResult RunWithEvents(const QString& program, const QStringList& args, int deadlineMs) {
+CommandResult RunWithEvents(const QString& program, const QStringList& args, int deadlineMs,
+                            const std::optional<QProcessEnvironment>& environment) {
   QProcess process;
+  if (environment) process.setProcessEnvironment(*environment);
   process.start(program, args);
   CommandResult result;
   if (!process.waitForStarted()) return result;

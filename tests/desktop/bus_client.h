@@ -4,9 +4,11 @@
 // signals the player sends. Each runs as a program while this thread goes on
 // processing events, so a player in this process answers meanwhile.
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 // Test failures show texts as texts.
@@ -26,8 +28,11 @@ struct CommandResult {
   bool Succeeded() const { return finished && exitCode == 0; }
 };
 
+// Runs `program` to its end or the deadline, in `environment` (else the
+// test's own).
 CommandResult RunWithEvents(const QString& program, const QStringList& args,
-                            int deadlineMs = kBusCallDeadlineMs);
+                            int deadlineMs = kBusCallDeadlineMs,
+                            const std::optional<QProcessEnvironment>& environment = std::nullopt);
 
 // playerctl -p vexo <args>.
 CommandResult Playerctl(const QStringList& args);

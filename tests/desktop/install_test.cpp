@@ -1,55 +1,32 @@
-// Installing into a prefix: the programs with the demo library, a desktop
-// entry and metainfo the desktop's own validators accept, the icon at every
-// size, a user unit whose command serves a music folder, and an installed
-// player that runs from another folder and plays from its demo library.
+// Installing into a prefix and from the Debian package: the programs with the
+// demo library, a desktop entry and metainfo the desktop's own validators
+// accept, the icon at every size, a user unit whose command serves a music
+// folder, and an installed player that runs from another folder and plays
+// from its demo library.
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <cstdlib>
 
-#include "desktop/bus_client.h"
+#include "desktop/installed_fixture.h"
 #include "e2e/player_fixture.h"
 #include "support/ui_wait.h"
 
 namespace vexo::test {
 namespace {
 
-constexpr int kInstallDeadlineMs = 120000;
+constexpr int kServiceDeadlineMs = 120000;
 constexpr int kHotChartX = 51;
 constexpr int kHotChartY = 150;
 const QString kAppId = QStringLiteral(VEXO_APP_ID);
 
-class Installed : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(prefix.isValid());
-    const CommandResult install =
-        RunWithEvents(QStringLiteral(VEXO_CMAKE_COMMAND),
-                      {QStringLiteral("--install"), QStringLiteral(VEXO_BUILD_DIR),
-                       QStringLiteral("--prefix"), prefix.path()},
-                      kInstallDeadlineMs);
-    ASSERT_TRUE(install.Succeeded()) << install.err.toStdString();
-  }
-  QString Path(const QString& relative) const { return prefix.filePath(relative); }
-  // The lines of an installed text file.
-  QStringList Lines(const QString& relative) const {
-    QFile file(Path(relative));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-  }
-  QString Value(const QStringList& lines, const QString& key) const {
-    for (const QString& line : lines)
-      if (line.startsWith(key + QLatin1Char('='))) return line.mid(key.size() + 1);
-    return {};
-  }
+QString Value(const QStringList& lines, const QString& key) {
+  for (const QString& line : lines)
+    if (line.startsWith(key + QLatin1Char('='))) return line.mid(key.size() + 1);
+  return {};
+}
 
-  QTemporaryDir prefix;
-};
-
-TEST_F(Installed, ProgramsDemoLibraryAndDesktopFilesAreInPlaceAndValid) {
+TEST_P(Installed, ProgramsDemoLibraryAndDesktopFilesAreInPlaceAndValid) {
   for (const char* program : {"bin/vexo", "bin/vexo-catalogue"})
     EXPECT_TRUE(QFileInfo(Path(QLatin1StringView(program))).isExecutable()) << program;
   EXPECT_TRUE(QFile::exists(Path(QStringLiteral("share/vexo/demo/vexo-catalogue.tsv"))));
@@ -59,7 +36,7 @@ TEST_F(Installed, ProgramsDemoLibraryAndDesktopFilesAreInPlaceAndValid) {
   const CommandResult valid = RunWithEvents(QStringLiteral("desktop-file-validate"), {Path(entry)});
   EXPECT_TRUE(valid.Succeeded() && valid.out.isEmpty()) << valid.out.toStdString();
   const QStringList lines = Lines(entry);
-  EXPECT_EQ(Value(lines, QStringLiteral("Exec")), Path(QStringLiteral("bin/vexo")));
+  EXPECT_EQ(Value(lines, QStringLiteral("Exec")), NamedPath(QStringLiteral("bin/vexo")));
   EXPECT_EQ(Value(lines, QStringLiteral("Icon")), kAppId);
   EXPECT_EQ(Value(lines, QStringLiteral("Categories")), QStringLiteral("Audio;AudioVideo;Player;"));
   EXPECT_EQ(Value(lines, QStringLiteral("Name[zh_CN]")), QStringLiteral("Vexo 播放器"));
@@ -74,6 +51,10 @@ TEST_F(Installed, ProgramsDemoLibraryAndDesktopFilesAreInPlaceAndValid) {
   EXPECT_FALSE(appstream.out.contains(QStringLiteral("P: "))) << appstream.out.toStdString();
   EXPECT_TRUE(
       Lines(metainfo).contains(QStringLiteral("  <id>") + kAppId + QStringLiteral("</id>")));
+  EXPECT_TRUE(
+      Lines(metainfo)
+          .join(QLatin1Char('\n'))
+          .contains(QStringLiteral("<release version=\"%1\"").arg(QStringLiteral(VEXO_VERSION))));
 
   // The note on the teal disc at every size, transparent around the disc.
   for (const QString& size : QStringLiteral(VEXO_APP_ICON_SIZES).split(QLatin1Char(','))) {
@@ -125,7 +106,7 @@ QStringList UnitCommand(const QStringList& unit, const QString& home) {
   return words;
 }
 
-TEST_F(Installed, TheUserUnitRunsTheInstalledServiceOverTheMusicFolder) {
+TEST_P(Installed, TheUserUnitRunsTheInstalledServiceOverTheMusicFolder) {
   QTemporaryDir home;
   QDir(home.path()).mkpath(QStringLiteral("Music"));
   QDir(home.path()).mkpath(QStringLiteral(".config/vexo"));
@@ -140,10 +121,11 @@ TEST_F(Installed, TheUserUnitRunsTheInstalledServiceOverTheMusicFolder) {
   QStringList command =
       UnitCommand(Lines(QStringLiteral("share/systemd/user/vexo-catalogue.service")), home.path());
   ASSERT_FALSE(command.isEmpty());
-  EXPECT_EQ(command.front(), Path(QStringLiteral("bin/vexo-catalogue")));
+  EXPECT_EQ(command.front(), NamedPath(QStringLiteral("bin/vexo-catalogue")));
+  command.removeFirst();
   QProcess service;
   service.setProcessChannelMode(QProcess::MergedChannels);
-  service.start(command.takeFirst(), command);
+  service.start(Path(QStringLiteral("bin/vexo-catalogue")), command);
   QString said;
   EXPECT_TRUE(WaitUntil(
       [&] {
@@ -151,7 +133,7 @@ TEST_F(Installed, TheUserUnitRunsTheInstalledServiceOverTheMusicFolder) {
         return said.contains(QStringLiteral("library loaded, 1 songs")) &&
                said.contains(QStringLiteral("listening on"));
       },
-      kInstallDeadlineMs))
+      kServiceDeadlineMs))
       << said.toStdString();
   EXPECT_TRUE(said.contains(QStringLiteral("(library ") + home.filePath(QStringLiteral("Music"))))
       << said.toStdString();
@@ -170,7 +152,7 @@ class InstalledPlayer : public Installed {
   }
 };
 
-TEST_F(InstalledPlayer, RunsFromAnotherFolderAndPlaysFromItsDemoLibrary) {
+TEST_P(InstalledPlayer, RunsFromAnotherFolderAndPlaysFromItsDemoLibrary) {
   X11Driver x;
   ASSERT_TRUE(x.Connected());
   QTemporaryDir elsewhere;
@@ -189,7 +171,17 @@ TEST_F(InstalledPlayer, RunsFromAnotherFolderAndPlaysFromItsDemoLibrary) {
   ASSERT_TRUE(PlayerctlNextUntilPlaying(kStartDeadlineMs))
       << "the installed player did not play from its demo library";
   EXPECT_FALSE(PlayerctlMetadata(QStringLiteral("xesam:title")).isEmpty());
+#ifdef VEXO_PACKAGE_PATH
+  // Everything the playing player has loaded, the libraries it opens by name
+  // included, comes with the package's dependencies.
+  if (GetParam() == InstallRoute::kPackage) {
+    EXPECT_EQ(LibrariesTheDependenciesMiss(player.Pid()), QStringList());
+  }
+#endif
 }
+
+INSTANTIATE_TEST_SUITE_P(, Installed, ::testing::ValuesIn(InstallRoutes()), RouteName);
+INSTANTIATE_TEST_SUITE_P(, InstalledPlayer, ::testing::ValuesIn(InstallRoutes()), RouteName);
 
 }  // namespace
 }  // namespace vexo::test
