@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
 
   std::vector<std::string> warnings;
-  const auto found = vexo::service::FindMp3Files(folder, warnings);
+  const auto found = vexo::service::FindMusicFiles(folder, warnings);
   FUZZ_CHECK(found.size() == 1);
   vexo::service::Song song;
   std::string problem;
