@@ -85,7 +85,7 @@ std::vector<std::string> Id3v2Lyrics(const ID3v2::Tag& tag) {
   for (const auto* frame : tag.frameListMap()["USLT"]) {
     const auto* lyrics = dynamic_cast<const ID3v2::UnsynchronizedLyricsFrame*>(frame);
     if (!lyrics) continue;
-    const bool latin1 = lyrics->textEncoding() == TagLib::String::Latin1;
+    const bool latin1 = IsLatin1Encoding(lyrics->textEncoding());
     auto lines = Timed(SplitLyricText(Id3v2FrameText(lyrics->text(), latin1, charset)));
     if (!lines.empty()) return lines;
   }
@@ -94,7 +94,7 @@ std::vector<std::string> Id3v2Lyrics(const ID3v2::Tag& tag) {
     if (!lyrics ||
         lyrics->timestampFormat() != ID3v2::SynchronizedLyricsFrame::AbsoluteMilliseconds)
       continue;
-    const bool latin1 = lyrics->textEncoding() == TagLib::String::Latin1;
+    const bool latin1 = IsLatin1Encoding(lyrics->textEncoding());
     std::vector<std::string> lines;
     for (const auto& entry : lyrics->synchedText()) {
       const auto text = Id3v2FrameText(entry.text, latin1, charset);

@@ -23,9 +23,10 @@ std::optional<std::size_t> RequestedSong(const Catalogue& catalogue, const Query
   return catalogue.FindByTitle(query.Value("artist"), query.Value("title"));
 }
 
-// The LRC file beside the song, else the timed lyrics inside its audio file.
+// The LRC file beside the song, else (also when that file went away since
+// the scan) the timed lyrics inside its audio file.
 std::optional<std::vector<std::string>> SongLyrics(const Song& song) {
-  if (!song.lyrics_file.empty()) return ReadLyricLines(song.lyrics_file);
+  if (auto lines = ReadLyricLines(song.lyrics_file)) return lines;
   if (song.embedded_lyrics) return ReadEmbeddedLyrics(song.audio_file);
   return std::nullopt;
 }

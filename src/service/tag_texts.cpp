@@ -48,14 +48,11 @@ TagLib::String FirstValue(const TagLib::ID3v2::TextIdentificationFrame& frame) {
   return values.isEmpty() ? TagLib::String() : values.front();
 }
 
-bool IsLatin1(TagLib::String::Type type) {
-  return type == TagLib::String::Latin1;
-}
-
 std::string Id3v2Field(const TagLib::ID3v2::Tag& tag, const char* id, LegacyCharset charset) {
   const auto* frame = TextFrame(tag, id);
   if (!frame) return {};
-  return Trimmed(Id3v2FrameText(FirstValue(*frame), IsLatin1(frame->textEncoding()), charset));
+  return Trimmed(
+      Id3v2FrameText(FirstValue(*frame), IsLatin1Encoding(frame->textEncoding()), charset));
 }
 
 TagTexts Id3v2Texts(const TagLib::ID3v2::Tag& tag) {
@@ -86,22 +83,28 @@ void FillGaps(TagTexts& texts, const TagTexts& more) {
 
 }  // namespace
 
+bool IsLatin1Encoding(long long encoding) {
+  return encoding == TagLib::String::Latin1;
+}
+
 LegacyCharset Id3v2Charset(const TagLib::ID3v2::Tag& tag) {
   std::vector<std::string> latin1;
   for (const char* id : {kTitleFrame, kArtistFrame, kAlbumFrame}) {
     const auto* frame = TextFrame(tag, id);
-    if (frame && IsLatin1(frame->textEncoding())) latin1.push_back(RawBytes(FirstValue(*frame)));
+    if (frame && IsLatin1Encoding(frame->textEncoding()))
+      latin1.push_back(RawBytes(FirstValue(*frame)));
   }
   const auto charset = GuessLegacyCharset(latin1);
   if (charset != LegacyCharset::kLatin1) return charset;
   // Names in plain ASCII say nothing; lyrics marked Latin-1 may.
   for (const auto* frame : tag.frameListMap()[kLyricsFrame]) {
     const auto* lyrics = dynamic_cast<const TagLib::ID3v2::UnsynchronizedLyricsFrame*>(frame);
-    if (lyrics && IsLatin1(lyrics->textEncoding())) latin1.push_back(RawBytes(lyrics->text()));
+    if (lyrics && IsLatin1Encoding(lyrics->textEncoding()))
+      latin1.push_back(RawBytes(lyrics->text()));
   }
   for (const auto* frame : tag.frameListMap()[kSyncedLyricsFrame]) {
     const auto* lyrics = dynamic_cast<const TagLib::ID3v2::SynchronizedLyricsFrame*>(frame);
-    if (!lyrics || !IsLatin1(lyrics->textEncoding())) continue;
+    if (!lyrics || !IsLatin1Encoding(lyrics->textEncoding())) continue;
     for (const auto& line : lyrics->synchedText())
       latin1.push_back(RawBytes(line.text));
   }

@@ -33,6 +33,11 @@ TagTexts ReadTagTexts(TagLib::File& file);
 // singer and album frames, and on its lyrics when those are all plain.
 LegacyCharset Id3v2Charset(const TagLib::ID3v2::Tag& tag);
 
+// Whether an ID3v2 frame's text encoding is Latin-1. It is taken as a
+// number: TagLib keeps the encoding byte of a damaged frame as it found it,
+// which may be no encoding at all.
+bool IsLatin1Encoding(long long encoding);
+
 // An ID3v2 frame's text as UTF-8: one marked Latin-1 decoded in `charset`,
 // any other as TagLib decoded it.
 std::string Id3v2FrameText(const TagLib::String& text, bool marked_latin1, LegacyCharset charset);
