@@ -69,8 +69,9 @@ class PictureFinder {
     const auto dir = song_file.parent_path();
     if (looked_up_.emplace(dir, std::move(key)).second) {
       Consider(best, kNamed, SingerPictureIn(dir, singer));
-      Consider(best, kArtist, ArtistPictureIn(dir));
-      Consider(best, kAlbum, AlbumPictureIn(dir));
+      const auto& shared = SharedPicturesIn(dir);
+      Consider(best, kArtist, shared.artist);
+      Consider(best, kAlbum, shared.album);
     }
     if (embedded_cover) Consider(best, kEmbedded, song_file, true);
   }
@@ -99,6 +100,17 @@ class PictureFinder {
     SingerPicture picture;
   };
 
+  // The pictures of a folder that every singer there shares, looked up once.
+  struct SharedPictures {
+    fs::path artist;
+    fs::path album;
+  };
+  const SharedPictures& SharedPicturesIn(const fs::path& dir) {
+    auto [entry, added] = shared_.try_emplace(dir);
+    if (added) entry->second = {ArtistPictureIn(dir), AlbumPictureIn(dir)};
+    return entry->second;
+  }
+
   void Consider(Best& best, Rank rank, const fs::path& file, bool embedded = false) {
     if (file.empty() || rank >= best.rank) return;
     best.rank = rank;
@@ -109,6 +121,7 @@ class PictureFinder {
   fs::path folder_;
   std::unordered_map<std::string, Best> best_;
   std::set<std::pair<fs::path, std::string>> looked_up_;
+  std::map<fs::path, SharedPictures> shared_;
 };
 
 SyncReport SyncFolder(CatalogueStore& store, std::int64_t library, const fs::path& folder,
