@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "extras/extras_constants.h"
+#include "net/text_search.h"
 #include "platform/codepage.h"
 
 namespace vexo {
@@ -43,20 +44,12 @@ constexpr SongFormat kSongFormats[] = {{"audio/mpeg", ".mp3"},
 constexpr std::string_view kOggType = "audio/ogg";
 constexpr std::string_view kOggExtension = ".ogg";
 
-std::string LowerAscii(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lowered;
-}
-
 // The type without its parameters ("audio/flac; charset=x" -> "audio/flac").
 std::string BareType(std::string_view contentType) {
   contentType = contentType.substr(0, contentType.find(';'));
   while (!contentType.empty() && contentType.back() == ' ')
     contentType.remove_suffix(1);
-  return LowerAscii(contentType);
+  return AsciiLower(contentType);
 }
 
 // The extension of the address's path (before any query), lower-cased,
@@ -66,7 +59,7 @@ std::string_view UrlExtension(std::string_view url) {
   const auto slash = url.rfind('/');
   const auto dot = url.rfind('.');
   if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return {};
-  const auto extension = LowerAscii(url.substr(dot));
+  const auto extension = AsciiLower(url.substr(dot));
   for (const auto& format : kSongFormats) {
     if (format.extension == extension) return format.extension;
   }
