@@ -1,12 +1,18 @@
 // In-process costs of the catalogue service over a 10,000-song library:
 // search, suggestions, a chart page, and starting the embedded server (which
-// the player does before its window shows).
+// the player does before its window shows), and taking a front cover out of
+// a music file (each request for an embedded picture does) against reading a
+// picture file of the same size.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "bench_library.h"
 #include "service/catalogue_server.h"
+#include "service/embedded_media.h"
 #include "service/endpoints.h"
 #include "service/search_matching.h"
 #include "service/sqlite_store.h"
@@ -88,6 +94,60 @@ void BM_EmbeddedStart(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EmbeddedStart)->Unit(benchmark::kMicrosecond);
+
+// A 200 KB front cover in an MP3, a FLAC and an M4A file, and the same
+// bytes as a picture file.
+constexpr std::size_t kCoverBytes = 200 * 1024;
+constexpr const char* kCoverFormats[] = {"mp3", "flac", "m4a"};
+
+struct CoverFiles {
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("vexo-cover-bench-" + std::to_string(getpid()));
+  bool written = false;
+  CoverFiles() {
+    std::filesystem::create_directories(folder);
+    written = true;
+    for (const char* format : kCoverFormats)
+      written =
+          written && WriteToneWithCover(folder / ("tone." + std::string(format)), kCoverBytes);
+    if (const auto cover = ReadEmbeddedPicture(folder / "tone.mp3")) {
+      std::ofstream(folder / "cover.jpg", std::ios::binary) << cover->bytes;
+    }
+  }
+  ~CoverFiles() {
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+  }
+};
+
+const CoverFiles& Covers() {
+  static const CoverFiles covers;
+  return covers;
+}
+
+void BM_EmbeddedPicture(benchmark::State& state) {
+  const char* format = kCoverFormats[state.range(0)];
+  state.SetLabel(format);
+  const auto file = Covers().folder / ("tone." + std::string(format));
+  if (!Covers().written || !ReadEmbeddedPicture(file)) {
+    state.SkipWithError("the tone with its cover could not be written");
+    return;
+  }
+  for (auto _ : state)
+    benchmark::DoNotOptimize(ReadEmbeddedPicture(file));
+}
+BENCHMARK(BM_EmbeddedPicture)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+void BM_PictureFile(benchmark::State& state) {
+  const auto file = Covers().folder / "cover.jpg";
+  for (auto _ : state) {
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes(kCoverBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    benchmark::DoNotOptimize(bytes);
+  }
+}
+BENCHMARK(BM_PictureFile)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vexo::service::bench

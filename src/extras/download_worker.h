@@ -1,6 +1,6 @@
 #pragma once
-// The song download worker: saves the current row's song as an MP3 file in
-// the program's folder and reports the result in a message box.
+// The song download worker: saves the current row's song in its own format
+// in the program's folder and reports the result in a message box.
 #include <filesystem>
 
 #include "extras/current_row.h"
@@ -9,11 +9,13 @@
 
 namespace vexo {
 
-// Saves the row's song as "<folder>/<name>_<id>.mp3", its bytes streamed to a
-// temporary file as they arrive and put in place once all are in: true when
-// the file now holds the whole body of a 2xx answer, whatever it is. False,
-// with nothing written and an existing file left byte for byte, when the name
-// is refused (DownloadTarget), another download of that name is under way,
+// Saves the row's song as "<folder>/<name>_<id><extension>", the extension
+// the answer's (SongFileExtension: ".flac" for a FLAC song, ".mp3" when it
+// tells none), its bytes streamed to a temporary file as they arrive and put
+// in place once all are in: true when the file now holds the whole body of a
+// 2xx answer, whatever it is. False, with nothing written and an existing
+// file left byte for byte, when the name is refused (DownloadTarget), another
+// download of that song is under way,
 // the answer's status is not 2xx, its body is empty, shorter than announced
 // or broken off, or writing fails.
 bool DownloadSong(const std::filesystem::path& folder, const SongRowCells& row);

@@ -58,7 +58,8 @@ inline constexpr std::string_view kPictureEndMarker = "\"}}";
 // The scheme put before a service address given as "host:port".
 inline constexpr std::string_view kDefaultScheme = "http://";
 
-// The downloaded song's file: <program folder>/<song name>_<id>.mp3.
+// The downloaded song's file: <program folder>/<song name>_<id><extension>,
+// the extension the song's own format's (".mp3" when the answer tells none).
 inline constexpr std::string_view kDownloadNameJoiner = "_";
 inline constexpr std::string_view kDownloadExtension = ".mp3";
 // The lock that keeps two downloads from writing one file: <file>.lock.

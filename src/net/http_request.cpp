@@ -16,7 +16,7 @@ constexpr std::string_view kUtf8Marker = "utf-8";
 // Gathers the body in memory (text and byte answers: pictures, charts).
 class BodyBuffer final : public HttpBodySink {
  public:
-  bool Begin(long) override { return true; }
+  bool Begin(long, std::string_view) override { return true; }
   bool Write(const std::uint8_t* data, std::size_t size) override {
     bytes.insert(bytes.end(), data, data + size);
     return true;

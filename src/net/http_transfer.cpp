@@ -43,7 +43,9 @@ size_t TakeBody(char* data, size_t size, size_t count, void* target) {
     body->begun = true;
     long status = 0;
     body->curl->easy_getinfo(body->easy, CURLINFO_RESPONSE_CODE, &status);
-    if (!body->sink->Begin(status)) {
+    const char* type = nullptr;
+    body->curl->easy_getinfo(body->easy, CURLINFO_CONTENT_TYPE, &type);
+    if (!body->sink->Begin(status, type != nullptr ? std::string_view(type) : std::string_view())) {
       body->stopped = true;
       return 0;
     }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "net/http_request_plan.h"
 
@@ -17,9 +18,10 @@ inline constexpr long kMaxRedirects = 10;
 class HttpBodySink {
  public:
   virtual ~HttpBodySink() = default;
-  // Before the first byte of the body, with the status of the response it
-  // belongs to; false refuses the body and ends the transfer there.
-  virtual bool Begin(long status) = 0;
+  // Before the first byte of the body, with the status and the content type
+  // (empty when none was given) of the response it belongs to; false refuses
+  // the body and ends the transfer there.
+  virtual bool Begin(long status, std::string_view contentType) = 0;
   // The next piece of the body; false ends the transfer there.
   virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
 };

@@ -34,7 +34,13 @@ thread_local IconvCache t_iconv;
 
 }  // namespace
 
-bool ConvertBytes(std::string_view bytes, const char* from, const char* to, std::string& out) {
+namespace {
+
+// What a conversion does with a sequence it cannot convert.
+enum class OnInvalid { kQuestionMark, kFail };
+
+bool Convert(std::string_view bytes, const char* from, const char* to, std::string& out,
+             OnInvalid on_invalid) {
   out.clear();
   iconv_t cd = t_iconv.Get(from, to);
   if (cd == reinterpret_cast<iconv_t>(-1)) return false;
@@ -56,6 +62,9 @@ bool ConvertBytes(std::string_view bytes, const char* from, const char* to, std:
     }
     if (errno == E2BIG) {
       out.resize(out.size() * 2);
+    } else if ((errno == EILSEQ || errno == EINVAL) && on_invalid == OnInvalid::kFail) {
+      out.clear();
+      return false;
     } else if (errno == EILSEQ || errno == EINVAL) {
       // An invalid or truncated sequence: one "?" stands for its first byte.
       if (out.size() - written < 1) out.resize(out.size() * 2);
@@ -69,6 +78,17 @@ bool ConvertBytes(std::string_view bytes, const char* from, const char* to, std:
   }
   out.resize(written);
   return true;
+}
+
+}  // namespace
+
+bool ConvertBytes(std::string_view bytes, const char* from, const char* to, std::string& out) {
+  return Convert(bytes, from, to, out, OnInvalid::kQuestionMark);
+}
+
+bool ConvertBytesStrictly(std::string_view bytes, const char* from, const char* to,
+                          std::string& out) {
+  return Convert(bytes, from, to, out, OnInvalid::kFail);
 }
 
 Text Utf8ToSystem(std::string_view utf8) {

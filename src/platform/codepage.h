@@ -18,6 +18,11 @@ inline constexpr const char* kSystemCharset = "GB18030";
 // iconv knows neither name pair.
 bool ConvertBytes(std::string_view bytes, const char* from, const char* to, std::string& out);
 
+// As ConvertBytes, but all or nothing: false (and `out` empty) when any byte
+// sequence of `bytes` is not valid in `from` or has no form in `to`.
+bool ConvertBytesStrictly(std::string_view bytes, const char* from, const char* to,
+                          std::string& out);
+
 // System code page <-> UTF-8.
 Text Utf8ToSystem(std::string_view utf8);
 std::string SystemToUtf8(std::string_view text);

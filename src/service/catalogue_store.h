@@ -48,6 +48,7 @@ struct FileStamp {
   std::int64_t time_ns = 0;
   std::string lyrics_path;
   std::string singer;
+  bool picture_embedded = false;
 };
 
 // One write to a library, applied as a whole or not at all. Upserted songs

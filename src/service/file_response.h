@@ -14,4 +14,9 @@ namespace vexo::service {
 bool ServeFile(const HttpRequest& request, HttpResponse& response,
                const std::filesystem::path& file, const char* content_type);
 
+// Answers `request` with `bytes` held in memory (a picture taken out of a
+// music file), with the same Range support as ServeFile.
+void ServeBytes(const HttpRequest& request, HttpResponse& response, std::string bytes,
+                const char* content_type);
+
 }  // namespace vexo::service

@@ -1,13 +1,17 @@
 #include "service/folder_scanner.h"
 
-#include <mpegfile.h>
+#include <fileref.h>
 #include <tag.h>
 
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 
+#include "service/audio_formats.h"
+#include "service/embedded_media.h"
+#include "service/legacy_text.h"
 #include "service/service_constants.h"
+#include "service/tag_texts.h"
 #include "service/utf8.h"
 
 namespace vexo::service {
@@ -20,15 +24,13 @@ constexpr std::int64_t kIdRange = 2'000'000'000;
 constexpr std::string_view kNameSeparator = " - ";
 constexpr const char* kPictureExtensions[] = {".jpg", ".jpeg", ".png"};
 constexpr const char* kGenericPictureStem = "artist";
-
-bool HasMp3Extension(const fs::path& path) {
-  return FoldCase(path.extension().string()) == ".mp3";
-}
+constexpr const char* kCoverPictureStem = "cover";
+constexpr const char* kFolderPictureStem = "folder";
 
 }  // namespace
 
-std::vector<fs::path> FindMp3Files(const fs::path& folder, std::vector<std::string>& warnings,
-                                   const std::atomic<bool>* cancel) {
+std::vector<fs::path> FindMusicFiles(const fs::path& folder, std::vector<std::string>& warnings,
+                                     const std::atomic<bool>* cancel) {
   std::vector<fs::path> files;
   std::error_code ec;
   fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
@@ -44,7 +46,7 @@ std::vector<fs::path> FindMp3Files(const fs::path& folder, std::vector<std::stri
     }
     if (cancel && cancel->load()) break;
     std::error_code type_ec;
-    if (it->is_regular_file(type_ec) && HasMp3Extension(it->path())) files.push_back(it->path());
+    if (it->is_regular_file(type_ec) && IsMusicFile(it->path())) files.push_back(it->path());
   }
   std::sort(files.begin(), files.end());
   return files;
@@ -76,7 +78,7 @@ fs::path FirstExisting(const std::vector<fs::path>& candidates) {
 
 // Title and singer from the file name when the tags lack them.
 void NamesFromFileName(const fs::path& file, Song& song) {
-  const std::string sanitized = SanitizeUtf8(file.stem().string());
+  const std::string sanitized = FileNameText(file.stem().string());
   const std::string stem(TrimWhite(sanitized));
   const auto separator = stem.find(kNameSeparator);
   std::string singer;
@@ -100,20 +102,24 @@ bool UsableAsFileName(std::string_view singer) {
 }  // namespace
 
 bool ReadSongFile(const fs::path& file, Song& song, std::string& problem) {
-  TagLib::MPEG::File mpeg(file.c_str(), true, TagLib::AudioProperties::Fast);
-  const auto* properties = mpeg.isValid() ? mpeg.audioProperties() : nullptr;
+  song.format = FormatOfFile(file);
+  // The type comes from the extension, else from the content (an Opus stream
+  // in an ".ogg" file).
+  TagLib::FileRef ref(file.c_str(), true, TagLib::AudioProperties::Fast);
+  const auto* properties = !ref.isNull() && ref.file()->isValid() ? ref.audioProperties() : nullptr;
   if (!properties || properties->lengthInMilliseconds() <= 0 || properties->bitrate() <= 0) {
-    problem = "not a readable MP3 file";
+    problem = "not a readable " + song.format + " file (no length or bit rate)";
     return false;
   }
   song.duration_seconds = (properties->lengthInMilliseconds() + 500) / 1000;
   song.bit_rate = properties->bitrate();
-  if (const auto* tag = mpeg.tag()) {
-    song.name = std::string(TrimWhite(SanitizeUtf8(tag->title().to8Bit(true))));
-    song.singer = std::string(TrimWhite(SanitizeUtf8(tag->artist().to8Bit(true))));
-    song.album = std::string(TrimWhite(SanitizeUtf8(tag->album().to8Bit(true))));
-    song.year = static_cast<int>(tag->year());
-  }
+  auto texts = ReadTagTexts(*ref.file());
+  song.name = std::move(texts.title);
+  song.singer = std::move(texts.artist);
+  song.album = std::move(texts.album);
+  if (const auto* tag = ref.tag()) song.year = static_cast<int>(tag->year());
+  song.embedded_lyrics = !EmbeddedLyricLines(*ref.file()).empty();
+  song.embedded_picture = EmbeddedFrontCover(*ref.file()).has_value();
   NamesFromFileName(file, song);
   return true;
 }
@@ -124,16 +130,32 @@ fs::path LyricsFileFor(const fs::path& file) {
       {dir / (file.stem().string() + ".lrc"), dir / (file.filename().string() + ".lrc")});
 }
 
-fs::path PictureFor(const fs::path& dir, const std::string& singer) {
+namespace {
+
+// The first of "<stem><ext>" in `dir`, stems in order, each with every
+// picture extension.
+fs::path PictureNamed(const fs::path& dir, std::initializer_list<std::string> stems) {
   std::vector<fs::path> candidates;
-  if (UsableAsFileName(singer)) {
+  for (const auto& stem : stems) {
     for (const char* ext : kPictureExtensions)
-      candidates.push_back(dir / (singer + ext));
-  }
-  for (const char* ext : kPictureExtensions) {
-    candidates.push_back(dir / (std::string(kGenericPictureStem) + ext));
+      candidates.push_back(dir / (stem + ext));
   }
   return FirstExisting(candidates);
+}
+
+}  // namespace
+
+fs::path SingerPictureIn(const fs::path& dir, const std::string& singer) {
+  if (!UsableAsFileName(singer)) return {};
+  return PictureNamed(dir, {singer});
+}
+
+fs::path ArtistPictureIn(const fs::path& dir) {
+  return PictureNamed(dir, {kGenericPictureStem});
+}
+
+fs::path AlbumPictureIn(const fs::path& dir) {
+  return PictureNamed(dir, {kCoverPictureStem, kFolderPictureStem});
 }
 
 std::int64_t SongIdForPath(const fs::path& relative) {

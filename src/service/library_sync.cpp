@@ -1,10 +1,12 @@
 #include "service/library_sync.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "service/audio_formats.h"
 #include "service/catalogue_manifest.h"
 #include "service/folder_scanner.h"
 #include "service/service_constants.h"
@@ -40,32 +42,86 @@ bool StampOf(const fs::path& file, std::uint64_t& size, std::int64_t& time_ns) {
 bool SamePictures(const std::vector<SingerPicture>& a, const std::vector<SingerPicture>& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i].singer != b[i].singer || a[i].file != b[i].file) return false;
+    if (a[i].singer != b[i].singer || a[i].file != b[i].file || a[i].embedded != b[i].embedded)
+      return false;
   }
   return true;
 }
 
-// The singer pictures of a folder: the first found for each singer, looked
-// up once per folder and singer.
+// The singer pictures of a folder. For each singer the best picture found
+// beside any of their songs: one named after the singer, else "artist.*",
+// else the front cover embedded in one of their songs, else an album's
+// "cover.*" or "folder.*"; among equals the first found. Each folder is
+// looked at once per singer.
 class PictureFinder {
  public:
   explicit PictureFinder(const fs::path& folder) : folder_(folder) {}
 
-  void Offer(const fs::path& dir, const std::string& singer) {
+  void Offer(const fs::path& song_file, const std::string& singer, bool embedded_cover) {
     auto key = FoldCase(singer);
-    if (found_.contains(key) || !looked_up_.emplace(dir, key).second) return;
-    if (auto picture = PictureFor(dir, singer); !picture.empty()) {
-      found_.insert(std::move(key));
-      pictures_.push_back({singer, Relative(picture, folder_)});
+    auto [entry, added] = best_.try_emplace(key);
+    Best& best = entry->second;
+    if (added) {
+      best.order = best_.size();
+      best.picture.singer = singer;
     }
+    if (best.rank == kNamed) return;
+    const auto dir = song_file.parent_path();
+    if (looked_up_.emplace(dir, std::move(key)).second) {
+      Consider(best, kNamed, SingerPictureIn(dir, singer));
+      const auto& shared = SharedPicturesIn(dir);
+      Consider(best, kArtist, shared.artist);
+      Consider(best, kAlbum, shared.album);
+    }
+    if (embedded_cover) Consider(best, kEmbedded, song_file, true);
   }
-  const std::vector<SingerPicture>& Pictures() const { return pictures_; }
+
+  // The pictures found, in the order their singers were first offered.
+  std::vector<SingerPicture> Pictures() const {
+    std::vector<const Best*> found;
+    for (const auto& [key, best] : best_) {
+      if (best.rank != kNone) found.push_back(&best);
+    }
+    std::sort(found.begin(), found.end(),
+              [](const Best* a, const Best* b) { return a->order < b->order; });
+    std::vector<SingerPicture> pictures;
+    pictures.reserve(found.size());
+    for (const auto* best : found)
+      pictures.push_back(best->picture);
+    return pictures;
+  }
 
  private:
+  // Better pictures first.
+  enum Rank { kNamed, kArtist, kEmbedded, kAlbum, kNone };
+  struct Best {
+    std::size_t order = 0;
+    Rank rank = kNone;
+    SingerPicture picture;
+  };
+
+  // The pictures of a folder that every singer there shares, looked up once.
+  struct SharedPictures {
+    fs::path artist;
+    fs::path album;
+  };
+  const SharedPictures& SharedPicturesIn(const fs::path& dir) {
+    auto [entry, added] = shared_.try_emplace(dir);
+    if (added) entry->second = {ArtistPictureIn(dir), AlbumPictureIn(dir)};
+    return entry->second;
+  }
+
+  void Consider(Best& best, Rank rank, const fs::path& file, bool embedded = false) {
+    if (file.empty() || rank >= best.rank) return;
+    best.rank = rank;
+    best.picture.file = Relative(file, folder_);
+    best.picture.embedded = embedded;
+  }
+
   fs::path folder_;
-  std::unordered_set<std::string> found_;
+  std::unordered_map<std::string, Best> best_;
   std::set<std::pair<fs::path, std::string>> looked_up_;
-  std::vector<SingerPicture> pictures_;
+  std::map<fs::path, SharedPictures> shared_;
 };
 
 SyncReport SyncFolder(CatalogueStore& store, std::int64_t library, const fs::path& folder,
@@ -83,7 +139,7 @@ SyncReport SyncFolder(CatalogueStore& store, std::int64_t library, const fs::pat
   LibraryChanges changes;
   std::unordered_set<std::int64_t> present;
   PictureFinder pictures(folder);
-  for (const auto& file : FindMp3Files(folder, warnings, cancel)) {
+  for (const auto& file : FindMusicFiles(folder, warnings, cancel)) {
     if (Cancelled(cancel)) return report;
     const auto relative = Relative(file, folder);
     const auto lyrics = Relative(LyricsFileFor(file), folder);
@@ -100,7 +156,7 @@ SyncReport SyncFolder(CatalogueStore& store, std::int64_t library, const fs::pat
       present.insert(old->second.id);
       if (old->second.lyrics_path != lyrics)
         changes.lyrics_paths.emplace_back(old->second.id, lyrics);
-      pictures.Offer(file.parent_path(), old->second.singer);
+      pictures.Offer(file, old->second.singer, old->second.picture_embedded);
       continue;
     }
     Song& song = stored.song;
@@ -123,7 +179,7 @@ SyncReport SyncFolder(CatalogueStore& store, std::int64_t library, const fs::pat
     song.audio_file = relative;
     song.lyrics_file = lyrics;
     song.added = DateOf(file);
-    pictures.Offer(file.parent_path(), song.singer);
+    pictures.Offer(file, song.singer, song.embedded_picture);
     changes.upserts.push_back(std::move(stored));
   }
   if (Cancelled(cancel)) return report;
@@ -170,6 +226,7 @@ SyncReport SyncGenerated(CatalogueStore& store, std::int64_t library, const fs::
       ++report.skipped;
       continue;
     }
+    song.format = FormatOfFile(song.audio_file);
     song.audio_file = Relative(song.audio_file, folder);
     song.lyrics_file = Relative(song.lyrics_file, folder);
     changes.upserts.push_back({std::move(song), 0, 0});

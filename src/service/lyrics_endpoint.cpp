@@ -1,5 +1,6 @@
 #include <charconv>
 
+#include "service/embedded_media.h"
 #include "service/endpoints.h"
 #include "service/json_text.h"
 #include "service/lrc_text.h"
@@ -22,6 +23,14 @@ std::optional<std::size_t> RequestedSong(const Catalogue& catalogue, const Query
   return catalogue.FindByTitle(query.Value("artist"), query.Value("title"));
 }
 
+// The LRC file beside the song, else (also when that file went away since
+// the scan) the timed lyrics inside its audio file.
+std::optional<std::vector<std::string>> SongLyrics(const Song& song) {
+  if (auto lines = ReadLyricLines(song.lyrics_file)) return lines;
+  if (song.embedded_lyrics) return ReadEmbeddedLyrics(song.audio_file);
+  return std::nullopt;
+}
+
 }  // namespace
 
 TextReply LyricsAnswer(const Catalogue& catalogue, const QueryString& query) {
@@ -29,8 +38,8 @@ TextReply LyricsAnswer(const Catalogue& catalogue, const QueryString& query) {
   if (!IsValidCallback(callback)) return ErrorReply(400, "malformed callback name");
 
   const auto index = RequestedSong(catalogue, query);
-  const auto lines = index ? ReadLyricLines(catalogue.At(*index).lyrics_file)
-                           : std::optional<std::vector<std::string>>{};
+  const auto lines =
+      index ? SongLyrics(catalogue.At(*index)) : std::optional<std::vector<std::string>>{};
   if (!lines) {
     std::string json = "{\"code\":0,\"msg\":\"no lyrics\",\"data\":{";
     if (index) json += "\"song_id\":" + std::to_string(catalogue.At(*index).id);

@@ -1,3 +1,4 @@
+#include "service/embedded_media.h"
 #include "service/endpoints.h"
 #include "service/json_text.h"
 #include "service/service_paths.h"
@@ -11,8 +12,14 @@ TextReply PictureLookupAnswer(const Catalogue& catalogue, const QueryString& que
 
   std::string address;
   if (const auto index = catalogue.FindPicture(query.Value("artist"))) {
-    const auto& file = catalogue.Pictures()[*index].file;
-    address = PictureFileUrl(base_url, *index, file.extension().string());
+    const auto& picture = catalogue.Pictures()[*index];
+    if (!picture.embedded) {
+      address = PictureFileUrl(base_url, *index, picture.file.extension().string());
+    } else if (const auto embedded = ReadEmbeddedPicture(picture.file)) {
+      // Looked at now, so the address names the picture's own type and is
+      // only given while the music file still holds it.
+      address = PictureFileUrl(base_url, *index, "." + std::string(embedded->extension));
+    }
   }
   // The player takes the address as spelled between the markers, so it is
   // written plainly (it holds no character JSON would escape).

@@ -57,6 +57,16 @@ constexpr const char* kSteps[] = {
        CREATE INDEX songs_new ON songs (library_id, added DESC, plays DESC, id);
        CREATE INDEX songs_old ON songs (library_id, (year = 0), year, plays DESC, id);
        CREATE INDEX songs_searched ON songs (library_id, searches DESC, plays DESC, id);)",
+    // 4: every music format: each song's format (its file's extension), and
+    // whether its file holds lyrics and a front cover of its own; a singer
+    // picture may be a music file's embedded cover. Files read before are
+    // read once more (their stamps forgotten) so their embedded lyrics and
+    // pictures are found; they keep their ids and counts.
+    R"(ALTER TABLE songs ADD COLUMN format text NOT NULL DEFAULT 'mp3',
+                         ADD COLUMN embedded_lyrics boolean NOT NULL DEFAULT false,
+                         ADD COLUMN embedded_picture boolean NOT NULL DEFAULT false;
+       ALTER TABLE pictures ADD COLUMN embedded boolean NOT NULL DEFAULT false;
+       UPDATE songs SET mtime_ns = -1 WHERE size > 0;)",
 };
 
 constexpr PgStatement kReadVersion{"schema_version",

@@ -25,18 +25,22 @@ constexpr PgStatement kSetSourceStamp{"set_source_stamp",
                                       "UPDATE libraries SET source_stamp = $2 WHERE id = $1"};
 constexpr PgStatement kFiles{
     "files",
-    "SELECT id, path, size, mtime_ns, lyrics_path, singer FROM songs WHERE library_id = $1"};
+    "SELECT id, path, size, mtime_ns, lyrics_path, singer, embedded_picture::integer FROM songs"
+    " WHERE library_id = $1"};
 constexpr PgStatement kUpsertSong{
     "upsert_song",
     "INSERT INTO songs (library_id, id, path, size, mtime_ns, name, singer, album, year, added,"
-    " duration, bit_rate, lyrics_path, plays, searches, name_folded, singer_folded)"
-    " VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, $14, $15, $16, $17)"
+    " duration, bit_rate, lyrics_path, plays, searches, name_folded, singer_folded, format,"
+    " embedded_lyrics, embedded_picture)"
+    " VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, $14, $15, $16, $17, $18,"
+    " $19::integer::boolean, $20::integer::boolean)"
     " ON CONFLICT (library_id, id) DO UPDATE SET path = excluded.path, size = excluded.size,"
     " mtime_ns = excluded.mtime_ns, name = excluded.name, singer = excluded.singer,"
     " album = excluded.album, year = excluded.year, added = excluded.added,"
     " duration = excluded.duration, bit_rate = excluded.bit_rate,"
     " lyrics_path = excluded.lyrics_path, name_folded = excluded.name_folded,"
-    " singer_folded = excluded.singer_folded"};
+    " singer_folded = excluded.singer_folded, format = excluded.format,"
+    " embedded_lyrics = excluded.embedded_lyrics, embedded_picture = excluded.embedded_picture"};
 constexpr PgStatement kSetLyricsPath{
     "set_lyrics_path", "UPDATE songs SET lyrics_path = $3 WHERE library_id = $1 AND id = $2"};
 constexpr PgStatement kRemoveSong{"remove_song",
@@ -45,13 +49,16 @@ constexpr PgStatement kClearPictures{"clear_pictures",
                                      "DELETE FROM pictures WHERE library_id = $1"};
 constexpr PgStatement kInsertPicture{
     "insert_picture",
-    "INSERT INTO pictures (library_id, position, singer, path) VALUES ($1, $2, $3, $4)"};
+    "INSERT INTO pictures (library_id, position, singer, path, embedded)"
+    " VALUES ($1, $2, $3, $4, $5::integer::boolean)"};
 constexpr PgStatement kLoadSongs{
     "load_songs",
     "SELECT id, path, size, mtime_ns, name, singer, album, year, added, duration, bit_rate,"
-    " lyrics_path, plays, searches FROM songs WHERE library_id = $1 ORDER BY plays DESC, id"};
+    " lyrics_path, plays, searches, format, embedded_lyrics::integer, embedded_picture::integer"
+    " FROM songs WHERE library_id = $1 ORDER BY plays DESC, id"};
 constexpr PgStatement kLoadPictures{
-    "load_pictures", "SELECT singer, path FROM pictures WHERE library_id = $1 ORDER BY position"};
+    "load_pictures",
+    "SELECT singer, path, embedded::integer FROM pictures WHERE library_id = $1 ORDER BY position"};
 // Adds a batch in one statement: the deltas come as three arrays.
 // The rows are locked in the order of their ids before they are changed, so
 // services adding to the same songs at once never wait on each other in a
@@ -113,6 +120,49 @@ std::string Number(std::int64_t value) {
 
 std::string Number(std::uint64_t value) {
   return std::to_string(value);
+}
+
+// A path relative to the library folder as a text column holds it. The
+// database keeps UTF-8 only, and a file name need not be UTF-8 (archives
+// unpacked from Windows hold GBK names): such a path is kept as "/" and its
+// bytes percent-encoded. A relative path never starts with "/", so the two
+// forms cannot meet.
+constexpr char kEncodedPathMark = '/';
+
+std::string StoredPath(const std::string& path) {
+  if (IsValidUtf8(path)) return path;
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text(1, kEncodedPathMark);
+  for (const unsigned char c : path) {
+    if (c < 0x80 && c != '%') {
+      text.push_back(static_cast<char>(c));
+    } else {
+      text += '%';
+      text += kHex[c >> 4];
+      text += kHex[c & 15];
+    }
+  }
+  return text;
+}
+
+std::string PathFromStore(const std::string& text) {
+  if (text.empty() || text.front() != kEncodedPathMark) return text;
+  const auto hex = [](char c) { return c <= '9' ? c - '0' : c - 'A' + 10; };
+  std::string path;
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size()) {
+      path.push_back(static_cast<char>(hex(text[i + 1]) * 16 + hex(text[i + 2])));
+      i += 2;
+    } else {
+      path.push_back(text[i]);
+    }
+  }
+  return path;
+}
+
+// A flag as the statements take it: "1" or "0", cast to boolean.
+std::string Flag(bool value) {
+  return value ? "1" : "0";
 }
 
 // A PostgreSQL array literal of numbers, "{1,2,3}".
@@ -244,8 +294,9 @@ std::vector<FileStamp> PostgresStore::Files(std::int64_t library) {
   std::vector<FileStamp> files;
   files.reserve(static_cast<std::size_t>(rows.Rows()));
   for (int r = 0; r < rows.Rows(); ++r) {
-    files.push_back({rows.Int(r, 0), rows.Text(r, 1), static_cast<std::uint64_t>(rows.Int(r, 2)),
-                     rows.Int(r, 3), rows.Text(r, 4), rows.Text(r, 5)});
+    files.push_back({rows.Int(r, 0), PathFromStore(rows.Text(r, 1)),
+                     static_cast<std::uint64_t>(rows.Int(r, 2)), rows.Int(r, 3),
+                     PathFromStore(rows.Text(r, 4)), rows.Text(r, 5), rows.Int(r, 6) != 0});
   }
   return files;
 }
@@ -255,7 +306,7 @@ std::vector<SingerPicture> PostgresStore::Pictures(std::int64_t library) {
   const auto rows = connection->Run(kLoadPictures, {Number(library)});
   std::vector<SingerPicture> pictures;
   for (int r = 0; r < rows.Rows(); ++r)
-    pictures.push_back({rows.Text(r, 0), rows.Text(r, 1)});
+    pictures.push_back({rows.Text(r, 0), PathFromStore(rows.Text(r, 1)), rows.Int(r, 2) != 0});
   return pictures;
 }
 
@@ -266,16 +317,29 @@ void PostgresStore::Apply(std::int64_t library, const LibraryChanges& changes) {
   InPgTransaction(*connection, [&] {
     for (const auto& stored : changes.upserts) {
       const Song& s = stored.song;
-      connection->Run(
-          kUpsertSong,
-          {lib, Number(s.id), s.audio_file.generic_string(), Number(stored.file_size),
-           Number(stored.file_time_ns), s.name, s.singer, s.album, Number(std::int64_t{s.year}),
-           s.added, Number(std::int64_t{s.duration_seconds}), Number(std::int64_t{s.bit_rate}),
-           s.lyrics_file.generic_string(), Number(s.plays), Number(s.searches), FoldCase(s.name),
-           FoldCase(s.singer)});
+      connection->Run(kUpsertSong, {lib,
+                                    Number(s.id),
+                                    StoredPath(s.audio_file.generic_string()),
+                                    Number(stored.file_size),
+                                    Number(stored.file_time_ns),
+                                    s.name,
+                                    s.singer,
+                                    s.album,
+                                    Number(std::int64_t{s.year}),
+                                    s.added,
+                                    Number(std::int64_t{s.duration_seconds}),
+                                    Number(std::int64_t{s.bit_rate}),
+                                    StoredPath(s.lyrics_file.generic_string()),
+                                    Number(s.plays),
+                                    Number(s.searches),
+                                    FoldCase(s.name),
+                                    FoldCase(s.singer),
+                                    s.format,
+                                    Flag(s.embedded_lyrics),
+                                    Flag(s.embedded_picture)});
     }
     for (const auto& [id, path] : changes.lyrics_paths)
-      connection->Run(kSetLyricsPath, {lib, Number(id), path});
+      connection->Run(kSetLyricsPath, {lib, Number(id), StoredPath(path)});
     for (const auto id : changes.removals)
       connection->Run(kRemoveSong, {lib, Number(id)});
     if (changes.replace_pictures) {
@@ -283,7 +347,8 @@ void PostgresStore::Apply(std::int64_t library, const LibraryChanges& changes) {
       std::int64_t position = 0;
       for (const auto& picture : changes.pictures) {
         connection->Run(kInsertPicture,
-                        {lib, Number(position++), picture.singer, picture.file.generic_string()});
+                        {lib, Number(position++), picture.singer,
+                         StoredPath(picture.file.generic_string()), Flag(picture.embedded)});
       }
     }
     if (changes.source_stamp) connection->Run(kSetSourceStamp, {lib, *changes.source_stamp});
@@ -305,7 +370,7 @@ void PostgresStore::Load(std::int64_t library, std::vector<StoredSong>& songs,
       StoredSong stored;
       Song& s = stored.song;
       s.id = rows.Int(r, 0);
-      s.audio_file = rows.Text(r, 1);
+      s.audio_file = PathFromStore(rows.Text(r, 1));
       stored.file_size = static_cast<std::uint64_t>(rows.Int(r, 2));
       stored.file_time_ns = rows.Int(r, 3);
       s.name = rows.Text(r, 4);
@@ -315,14 +380,19 @@ void PostgresStore::Load(std::int64_t library, std::vector<StoredSong>& songs,
       s.added = rows.Text(r, 8);
       s.duration_seconds = static_cast<int>(rows.Int(r, 9));
       s.bit_rate = static_cast<int>(rows.Int(r, 10));
-      s.lyrics_file = rows.Text(r, 11);
+      s.lyrics_file = PathFromStore(rows.Text(r, 11));
       s.plays = static_cast<std::uint64_t>(rows.Int(r, 12));
       s.searches = static_cast<std::uint64_t>(rows.Int(r, 13));
+      s.format = rows.Text(r, 14);
+      s.embedded_lyrics = rows.Int(r, 15) != 0;
+      s.embedded_picture = rows.Int(r, 16) != 0;
       songs.push_back(std::move(stored));
     }
     const auto picture_rows = connection->Run(kLoadPictures, {lib});
-    for (int r = 0; r < picture_rows.Rows(); ++r)
-      pictures.push_back({picture_rows.Text(r, 0), picture_rows.Text(r, 1)});
+    for (int r = 0; r < picture_rows.Rows(); ++r) {
+      pictures.push_back({picture_rows.Text(r, 0), PathFromStore(picture_rows.Text(r, 1)),
+                          picture_rows.Int(r, 2) != 0});
+    }
   });
 }
 

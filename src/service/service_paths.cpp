@@ -1,5 +1,6 @@
 #include "service/service_paths.h"
 
+#include "service/audio_formats.h"
 #include "service/utf8.h"
 
 namespace vexo::service {
@@ -41,13 +42,13 @@ bool IsChartPath(std::string_view path) {
 
 std::optional<std::int64_t> SongFileId(std::string_view path) {
   constexpr std::string_view kStart = "/song/";
-  constexpr std::string_view kEnd = ".mp3";
-  if (!path.starts_with(kStart) || !path.ends_with(kEnd) ||
-      path.size() < kStart.size() + kEnd.size()) {
-    return std::nullopt;
-  }
-  return Digits(path.substr(kStart.size(), path.size() - kStart.size() - kEnd.size()),
-                kMaxSongIdDigits);
+  if (!path.starts_with(kStart)) return std::nullopt;
+  const auto rest = path.substr(kStart.size());
+  const auto dot = rest.find('.');
+  if (dot == std::string_view::npos) return std::nullopt;
+  const auto extension = rest.substr(dot + 1);
+  if (!AudioFormatFor(extension) || FoldCase(extension) != extension) return std::nullopt;
+  return Digits(rest.substr(0, dot), kMaxSongIdDigits);
 }
 
 std::optional<std::size_t> PictureFileIndex(std::string_view path) {
@@ -63,11 +64,12 @@ std::optional<std::size_t> PictureFileIndex(std::string_view path) {
   return static_cast<std::size_t>(*index);
 }
 
-std::string SongFileUrl(std::string_view base_url, std::int64_t id) {
+std::string SongFileUrl(std::string_view base_url, std::int64_t id, std::string_view format) {
   std::string url(base_url);
   url += "/song/";
   url += std::to_string(id);
-  url += ".mp3";
+  url += '.';
+  url += format;
   return url;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "service/audio_formats.h"
+#include "service/embedded_media.h"
 #include "service/endpoints.h"
 #include "service/file_response.h"
 #include "service/host_address.h"
@@ -75,8 +77,9 @@ HttpResponse ServeSongFile(const LibraryHolder& library, const HttpRequest& requ
   if (!access) return response;
   const auto index = access->cache->FindSong(id);
   if (!index) return Reply(ErrorReply(404, "no such song"));
-  const bool from_start =
-      ServeFile(request, response, access->cache->At(*index).audio_file, "audio/mpeg");
+  const Song& song = access->cache->At(*index);
+  const std::string content_type(ContentTypeOfFormat(song.format));
+  const bool from_start = ServeFile(request, response, song.audio_file, content_type.c_str());
   if (from_start && request.method == "GET") access->View().CountPlay(*index);
   return response;
 }
@@ -89,7 +92,16 @@ HttpResponse ServePictureFile(const LibraryHolder& library, const HttpRequest& r
   const auto pictures = access->cache->Pictures();
   if (index >= pictures.size()) return Reply(ErrorReply(404, "no such picture"));
   const auto& file = pictures[index].file;
-  ServeFile(request, response, file, PictureContentType(file.extension().string()));
+  if (!pictures[index].embedded) {
+    ServeFile(request, response, file, PictureContentType(file.extension().string()));
+    return response;
+  }
+  // Read from its music file on each request: nothing to keep current when
+  // the file changes, and every service sharing the library sees the same.
+  auto picture = ReadEmbeddedPicture(file);
+  if (!picture) return Reply(ErrorReply(404, "no such picture"));
+  const auto* type = PictureContentType("." + std::string(picture->extension));
+  ServeBytes(request, response, std::move(picture->bytes), type);
   return response;
 }
 

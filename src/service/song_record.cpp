@@ -65,9 +65,9 @@ void AppendSongRecord(std::string& out, const Catalogue& catalogue, std::size_t 
   out += "[{";
   AppendStringField(out, "type_description", kStandardQuality, style);
   out.push_back(',');
-  AppendStringField(out, "url", SongFileUrl(base_url, song.id), style);
+  AppendStringField(out, "url", SongFileUrl(base_url, song.id, song.format), style);
   out.push_back(',');
-  AppendStringField(out, "format", "mp3", style);
+  AppendStringField(out, "format", song.format, style);
   out.push_back(',');
   AppendNumberField(out, "bit_rate", bit_rate);
   out.push_back(',');

@@ -68,6 +68,16 @@ constexpr const char* kSteps[] = {
        CREATE INDEX songs_new ON songs (library_id, added DESC, plays DESC, id);
        CREATE INDEX songs_old ON songs (library_id, year = 0, year, plays DESC, id);
        CREATE INDEX songs_searched ON songs (library_id, searches DESC, plays DESC, id);)",
+    // 4: every music format: each song's format (its file's extension), and
+    // whether its file holds lyrics and a front cover of its own; a singer
+    // picture may be a music file's embedded cover. Files read before are
+    // read once more (their stamps forgotten) so their embedded lyrics and
+    // pictures are found; they keep their ids and counts.
+    R"(ALTER TABLE songs ADD COLUMN format TEXT NOT NULL DEFAULT 'mp3';
+       ALTER TABLE songs ADD COLUMN embedded_lyrics INTEGER NOT NULL DEFAULT 0;
+       ALTER TABLE songs ADD COLUMN embedded_picture INTEGER NOT NULL DEFAULT 0;
+       ALTER TABLE pictures ADD COLUMN embedded INTEGER NOT NULL DEFAULT 0;
+       UPDATE songs SET mtime_ns = -1 WHERE size > 0;)",
 };
 
 // The version steps set, as fixed statements (PRAGMA takes no parameters).
@@ -75,6 +85,7 @@ constexpr const char* kSetVersion[] = {
     "PRAGMA user_version = 1",
     "PRAGMA user_version = 2",
     "PRAGMA user_version = 3",
+    "PRAGMA user_version = 4",
 };
 static_assert(std::size(kSteps) == std::size(kSetVersion));
 

@@ -17,28 +17,34 @@ constexpr const char* kFindLibrary = "SELECT id FROM libraries WHERE folder = ?1
 constexpr const char* kSourceStamp = "SELECT source_stamp FROM libraries WHERE id = ?1";
 constexpr const char* kSetSourceStamp = "UPDATE libraries SET source_stamp = ?2 WHERE id = ?1";
 constexpr const char* kFiles =
-    "SELECT id, path, size, mtime_ns, lyrics_path, singer FROM songs WHERE library_id = ?1";
+    "SELECT id, path, size, mtime_ns, lyrics_path, singer, embedded_picture FROM songs"
+    " WHERE library_id = ?1";
 constexpr const char* kSetLyricsPath =
     "UPDATE songs SET lyrics_path = ?3 WHERE library_id = ?1 AND id = ?2";
 constexpr const char* kUpsertSong =
     "INSERT INTO songs (library_id, id, path, size, mtime_ns, name, singer, album, year, added,"
-    " duration, bit_rate, lyrics_path, plays, searches, name_folded, singer_folded)"
-    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17)"
+    " duration, bit_rate, lyrics_path, plays, searches, name_folded, singer_folded, format,"
+    " embedded_lyrics, embedded_picture)"
+    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18,"
+    " ?19, ?20)"
     " ON CONFLICT (library_id, id) DO UPDATE SET path = excluded.path, size = excluded.size,"
     " mtime_ns = excluded.mtime_ns, name = excluded.name, singer = excluded.singer,"
     " album = excluded.album, year = excluded.year, added = excluded.added,"
     " duration = excluded.duration, bit_rate = excluded.bit_rate,"
     " lyrics_path = excluded.lyrics_path, name_folded = excluded.name_folded,"
-    " singer_folded = excluded.singer_folded";
+    " singer_folded = excluded.singer_folded, format = excluded.format,"
+    " embedded_lyrics = excluded.embedded_lyrics, embedded_picture = excluded.embedded_picture";
 constexpr const char* kRemoveSong = "DELETE FROM songs WHERE library_id = ?1 AND id = ?2";
 constexpr const char* kClearPictures = "DELETE FROM pictures WHERE library_id = ?1";
 constexpr const char* kInsertPicture =
-    "INSERT INTO pictures (library_id, position, singer, path) VALUES (?1, ?2, ?3, ?4)";
+    "INSERT INTO pictures (library_id, position, singer, path, embedded)"
+    " VALUES (?1, ?2, ?3, ?4, ?5)";
 constexpr const char* kLoadSongs =
     "SELECT id, path, size, mtime_ns, name, singer, album, year, added, duration, bit_rate,"
-    " lyrics_path, plays, searches FROM songs WHERE library_id = ?1 ORDER BY plays DESC, id";
+    " lyrics_path, plays, searches, format, embedded_lyrics, embedded_picture FROM songs"
+    " WHERE library_id = ?1 ORDER BY plays DESC, id";
 constexpr const char* kLoadPictures =
-    "SELECT singer, path FROM pictures WHERE library_id = ?1 ORDER BY position";
+    "SELECT singer, path, embedded FROM pictures WHERE library_id = ?1 ORDER BY position";
 constexpr const char* kAddCounts =
     "UPDATE songs SET plays = plays + ?3, searches = searches + ?4"
     " WHERE library_id = ?1 AND id = ?2";
@@ -188,7 +194,7 @@ std::vector<FileStamp> SqliteStore::Files(std::int64_t library) {
   auto& rows = connection->Statement(kFiles).Bind(1, library);
   while (rows.Step()) {
     files.push_back({rows.Int(0), rows.Text(1), static_cast<std::uint64_t>(rows.Int(2)),
-                     rows.Int(3), rows.Text(4), rows.Text(5)});
+                     rows.Int(3), rows.Text(4), rows.Text(5), rows.Int(6) != 0});
   }
   return files;
 }
@@ -198,7 +204,7 @@ std::vector<SingerPicture> SqliteStore::Pictures(std::int64_t library) {
   std::vector<SingerPicture> pictures;
   auto& rows = connection->Statement(kLoadPictures).Bind(1, library);
   while (rows.Step())
-    pictures.push_back({rows.Text(0), rows.Text(1)});
+    pictures.push_back({rows.Text(0), rows.Text(1), rows.Int(2) != 0});
   return pictures;
 }
 
@@ -226,6 +232,9 @@ void SqliteStore::Apply(std::int64_t library, const LibraryChanges& changes) {
           .Bind(15, AsInt(s.searches))
           .Bind(16, FoldCase(s.name))
           .Bind(17, FoldCase(s.singer))
+          .Bind(18, s.format)
+          .Bind(19, std::int64_t{s.embedded_lyrics})
+          .Bind(20, std::int64_t{s.embedded_picture})
           .Step();
     }
     for (const auto& [id, path] : changes.lyrics_paths) {
@@ -243,6 +252,7 @@ void SqliteStore::Apply(std::int64_t library, const LibraryChanges& changes) {
             .Bind(2, position++)
             .Bind(3, picture.singer)
             .Bind(4, picture.file.generic_string())
+            .Bind(5, std::int64_t{picture.embedded})
             .Step();
       }
     }
@@ -275,11 +285,15 @@ void SqliteStore::Load(std::int64_t library, std::vector<StoredSong>& songs,
       s.lyrics_file = rows.Text(11);
       s.plays = static_cast<std::uint64_t>(rows.Int(12));
       s.searches = static_cast<std::uint64_t>(rows.Int(13));
+      s.format = rows.Text(14);
+      s.embedded_lyrics = rows.Int(15) != 0;
+      s.embedded_picture = rows.Int(16) != 0;
       songs.push_back(std::move(stored));
     }
     auto& picture_rows = connection->Statement(kLoadPictures).Bind(1, library);
-    while (picture_rows.Step())
-      pictures.push_back({picture_rows.Text(0), picture_rows.Text(1)});
+    while (picture_rows.Step()) {
+      pictures.push_back({picture_rows.Text(0), picture_rows.Text(1), picture_rows.Int(2) != 0});
+    }
   });
 }
 

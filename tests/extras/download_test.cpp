@@ -31,6 +31,15 @@ class DownloadTest : public ::testing::Test {
       res.status = 404;
       res.set_content(kErrorPage, "text/html");
     });
+    // Songs in other formats, as the catalogue service serves them.
+    for (const char* path : {"/song/7.flac", "/get", "/song/9.opus", "/song/10.wv"}) {
+      server.Http().Get(path, [this](const httplib::Request& req, httplib::Response& res) {
+        const std::string type = req.path == "/song/7.flac"  ? "audio/flac"
+                                 : req.path == "/song/10.wv" ? "application/octet-stream"
+                                                             : "audio/ogg";
+        res.set_content(std::string(song.begin(), song.end()), type);
+      });
+    }
     server.Http().Get("/empty.mp3", [](const httplib::Request&, httplib::Response& res) {
       res.set_content("", "audio/mpeg");
     });
@@ -73,6 +82,25 @@ TEST_F(DownloadTest, TheSongLandsAsNameUnderscoreIdInTheProgramFolder) {
   EXPECT_EQ(Download(Sys("晴天"), "12345", server.Url("/song.mp3")), kSucceeded);
   EXPECT_EQ(Contents("晴天_12345.mp3"), QByteArray("xxxxxxxxxx"));
   EXPECT_EQ(Files().size(), 1);
+}
+
+TEST_F(DownloadTest, TheFileEndsInTheSongsOwnFormatNeverOneFromItsName) {
+  EXPECT_EQ(Download(Sys("晴天"), "7", server.Url("/song/7.flac")), kSucceeded);
+  EXPECT_EQ(Contents("晴天_7.flac"), SongBytes());
+  // The type names the format; within Ogg the address tells Opus apart; a
+  // type that names none leaves it to the address.
+  EXPECT_EQ(Download("Vorbis", "8", server.Url("/get?id=8.opus")), kSucceeded);
+  EXPECT_EQ(Download("Opus", "9", server.Url("/song/9.opus")), kSucceeded);
+  EXPECT_EQ(Download("Pack", "10", server.Url("/song/10.wv")), kSucceeded);
+  // A title that looks like a file name does not choose the extension.
+  EXPECT_EQ(Download(Sys("歌.flac"), "11", server.Url("/song.mp3")), kSucceeded);
+  QStringList expected{QString::fromUtf8("晴天_7.flac"), QStringLiteral("Vorbis_8.ogg"),
+                       QStringLiteral("Opus_9.opus"), QStringLiteral("Pack_10.wv"),
+                       QString::fromUtf8("歌.flac_11.mp3")};
+  expected.sort();
+  QStringList files = Files();
+  files.sort();
+  EXPECT_EQ(files, expected);
 }
 
 TEST_F(DownloadTest, AnErrorStatusAShortBodyOrACutTransferFailsAndLeavesTheEarlierFile) {

@@ -91,6 +91,46 @@ TEST_P(EachStore, KeepsSongsStampsAndPicturesPerLibrary) {
   EXPECT_EQ(store_->SourceStamp(library_), "stamp");
 }
 
+TEST_P(EachStore, KeepsFormatsWhatFilesHoldAndPathsThatAreNotUtf8) {
+  // A FLAC file named in GBK bytes (with a "%" among them), with lyrics and a
+  // cover inside, its LRC file named in GBK too, and its cover a picture.
+  const std::string gbk_name = "rips/\xC7\xE0\xBB\xA8 100%.flac";
+  auto entry = Entry(7, "青花", "周杰");
+  entry.song.audio_file = gbk_name;
+  entry.song.format = "flac";
+  entry.song.embedded_lyrics = true;
+  entry.song.embedded_picture = true;
+  entry.song.lyrics_file = "rips/\xC7\xE0.lrc";
+  LibraryChanges changes;
+  changes.upserts = {entry};
+  changes.replace_pictures = true;
+  changes.pictures = {{"周杰", gbk_name, true}, {"Rain Band", "pictures/rain.png"}};
+  store_->Apply(library_, changes);
+
+  std::vector<StoredSong> songs;
+  std::vector<SingerPicture> pictures;
+  store_->Load(library_, songs, pictures);
+  const auto song =
+      std::find_if(songs.begin(), songs.end(), [](const StoredSong& s) { return s.song.id == 7; });
+  ASSERT_NE(song, songs.end());
+  EXPECT_EQ(song->song.audio_file, gbk_name);
+  EXPECT_EQ(song->song.lyrics_file, "rips/\xC7\xE0.lrc");
+  EXPECT_EQ(song->song.format, "flac");
+  EXPECT_TRUE(song->song.embedded_lyrics);
+  EXPECT_TRUE(song->song.embedded_picture);
+  EXPECT_EQ(songs.front().song.format, "mp3");
+  EXPECT_FALSE(songs.front().song.embedded_lyrics);
+  ASSERT_EQ(pictures.size(), 2u);
+  EXPECT_EQ(pictures[0].file, gbk_name);
+  EXPECT_TRUE(pictures[0].embedded);
+  EXPECT_FALSE(pictures[1].embedded);
+  for (const auto& file : store_->Files(library_)) {
+    if (file.id != 7) continue;
+    EXPECT_EQ(file.path, gbk_name);
+    EXPECT_TRUE(file.picture_embedded);
+  }
+}
+
 TEST_P(EachStore, CountsAddUpAndOrderTheCharts) {
   store_->AddCounts(library_, {{3, 20, 0}, {4, 0, 6}});
   store_->AddCounts(library_, {{3, 1, 0}, {4, 0, 1}, {99, 5, 5}});  // 99: no such song
@@ -140,8 +180,8 @@ TEST(SqliteIndexFile, AnOlderFileIsUpgradedInPlaceKeepingItsSongs) {
     UpgradeSqliteSchema(old, 1);
     old.Exec(
         "INSERT INTO libraries (id, folder) VALUES (1, '/music');"
-        "INSERT INTO songs (library_id, id, path, name, singer, plays)"
-        " VALUES (1, 7, 'a.mp3', 'Old Song 旧歌', 'Someone', 3)");
+        "INSERT INTO songs (library_id, id, path, size, mtime_ns, name, singer, plays)"
+        " VALUES (1, 7, 'a.mp3', 100, 5, 'Old Song 旧歌', 'Someone', 3)");
   }
   const auto store = SqliteStore::Open(file, false);
   EXPECT_EQ(store->OpenLibrary("/music"), 1);
@@ -149,6 +189,15 @@ TEST(SqliteIndexFile, AnOlderFileIsUpgradedInPlaceKeepingItsSongs) {
   EXPECT_EQ(store->FindText(1, "old song"), (std::vector<std::int64_t>{7}));
   std::size_t total = 0;
   EXPECT_EQ(store->Chart(1, kChartHot, 0, 5, total).at(0).plays, 3u);
+  // Its files are MP3 files, read once more for the lyrics and pictures
+  // inside them: their stamps no longer match.
+  std::vector<StoredSong> songs;
+  std::vector<SingerPicture> pictures;
+  store->Load(1, songs, pictures);
+  ASSERT_EQ(songs.size(), 1u);
+  EXPECT_EQ(songs[0].song.format, "mp3");
+  EXPECT_NE(songs[0].file_time_ns, 5);
+  EXPECT_EQ(songs[0].file_size, 100u);
   SqliteConnection reopened(file.string());
   EXPECT_EQ(SqliteFileVersion(reopened), SqliteSchemaVersion());
 }
